@@ -1,0 +1,30 @@
+# A component is one folder of libvigil: its sources become an object library that
+# both the shared and the static library take in, and its *_test.cpp files become
+# one test executable for the folder, linked against the shared library.
+#
+#   vigil_component(NAME files [LIBRARIES PkgConfig::DBUS ...] [TEST_LIBRARIES ...])
+function(vigil_component)
+  cmake_parse_arguments(ARG "" "NAME" "LIBRARIES;TEST_LIBRARIES" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.c)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  list(FILTER sources EXCLUDE REGEX "(_test|_fuzz|_bench)\\.(cpp|c)$")
+  if(sources)
+    set(target vigil_${ARG_NAME})
+    add_library(${target} OBJECT ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_LIBRARIES})
+    set_property(GLOBAL APPEND PROPERTY VIGIL_COMPONENTS ${target})
+  endif()
+  # Public headers are C (*.h); C++ headers internal to the library are *.hpp.
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  set_property(GLOBAL APPEND PROPERTY VIGIL_PUBLIC_HEADERS ${headers})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vigil/${folder})
+  set_property(GLOBAL APPEND PROPERTY VIGIL_COMPONENT_LIBRARIES ${ARG_LIBRARIES})
+  if(VIGIL_TESTS AND tests)
+    set(test_target ${ARG_NAME}_test)
+    add_executable(${test_target} ${tests})
+    target_link_libraries(${test_target} PRIVATE vigil GTest::gtest_main GTest::gmock ${ARG_TEST_LIBRARIES})
+    gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+  endif()
+endfunction()
