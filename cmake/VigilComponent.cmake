@@ -27,4 +27,21 @@ function(vigil_component)
     target_link_libraries(${test_target} PRIVATE vigil GTest::gtest_main GTest::gmock ${ARG_TEST_LIBRARIES})
     gtest_discover_tests(${test_target} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
   endif()
+  vigil_fuzzers(vigil_static)
+endfunction()
+
+# Each *_fuzz.cpp of the current folder becomes a libFuzzer executable named after
+# the file, when the project is configured with -DVIGIL_FUZZERS=ON (and clang).
+# Seed inputs live in fuzz_corpus/<name>/ beside it.
+function(vigil_fuzzers library)
+  if(NOT VIGIL_FUZZERS)
+    return()
+  endif()
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_fuzz.cpp)
+  foreach(fuzzer IN LISTS fuzzers)
+    get_filename_component(name ${fuzzer} NAME_WE)
+    add_executable(${name} ${fuzzer})
+    target_link_libraries(${name} PRIVATE ${library})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  endforeach()
 endfunction()
