@@ -52,7 +52,9 @@ class TemporaryFile {
         std::chrono::steady_clock::now().time_since_epoch().count() ^
         (static_cast<unsigned>(::getpid()) << 16) ^ counter++));
     // Keeps the name within the usual 255-byte limit with the added prefix and suffix.
-    const std::string base = "." + target.filename().string().substr(0, 200) + ".";
+    std::string base = ".";
+    base += target.filename().string().substr(0, 200);
+    base += '.';
     constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
       std::string name = base;

@@ -70,7 +70,7 @@ class Writer {
   void WriteHeader() {
     out_.push_back(kStreamerVersion);
     out_.push_back(static_cast<std::uint8_t>(kLittleEndianSignature.size()));
-    out_.insert(out_.end(), kLittleEndianSignature.begin(), kLittleEndianSignature.end());
+    for (char letter : kLittleEndianSignature) out_.push_back(static_cast<std::uint8_t>(letter));
     WriteInteger(kSystemVersion);
   }
 
