@@ -82,6 +82,19 @@ bool EnterPrivateMounts() {
          ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
+// Runs a check in a child that has a 64 KiB file system of its own mounted at
+// mount_point, and gives it the path of a document there.
+int RunOnSmallDisk(const fs::path& mount_point, const std::function<int(const fs::path&)>& check) {
+  fs::create_directory(mount_point);
+  return RunInChild([&] {
+    if (!EnterPrivateMounts() ||
+        ::mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=64k") != 0) {
+      return kSkip;
+    }
+    return check(mount_point / "doc.vigil");
+  });
+}
+
 // What a failed save must leave: the expected error naming the file, the old
 // contents, and no temporary file. Reported on stderr so a child can use it.
 bool FailedCleanly(const std::optional<FileWriteError>& error, int expected_errno,
@@ -232,14 +245,7 @@ TEST_F(AtomicFileTest, ShortWriteKeepsTheOldFile) {
 }
 
 TEST_F(AtomicFileTest, FullDiskKeepsTheOldFile) {
-  const fs::path mount_point = folder_ / "small disk";
-  fs::create_directory(mount_point);
-  const int status = RunInChild([&] {
-    if (!EnterPrivateMounts() ||
-        ::mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=64k") != 0) {
-      return kSkip;
-    }
-    const fs::path file = mount_point / "doc.vigil";
+  const int status = RunOnSmallDisk(folder_ / "disk", [](const fs::path& file) {
     if (WriteFileAtomically(file, AsBytes("old")).has_value()) return 2;
     const std::string contents(1024 * 1024, 'x');
     return FailedCleanly(WriteFileAtomically(file, AsBytes(contents)), ENOSPC, file, "old") ? 0 : 1;
@@ -249,18 +255,10 @@ TEST_F(AtomicFileTest, FullDiskKeepsTheOldFile) {
 }
 
 TEST_F(AtomicFileTest, ReadOnlyFileSystemKeepsTheOldFile) {
-  const fs::path mount_point = folder_ / "read-only disk";
-  fs::create_directory(mount_point);
-  const int status = RunInChild([&] {
-    if (!EnterPrivateMounts() ||
-        ::mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=64k") != 0) {
-      return kSkip;
-    }
-    const fs::path file = mount_point / "doc.vigil";
+  const int status = RunOnSmallDisk(folder_ / "disk", [](const fs::path& file) {
     WriteFile(file, "old");
-    if (::mount(nullptr, mount_point.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
-      return kSkip;
-    }
+    const fs::path disk = file.parent_path();
+    if (::mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return kSkip;
     return FailedCleanly(WriteFileAtomically(file, AsBytes("new")), EROFS, file, "old") ? 0 : 1;
   });
   if (status == kSkip) GTEST_SKIP() << "cannot mount a private file system here";
