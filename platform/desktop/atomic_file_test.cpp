@@ -1,5 +1,7 @@
 #include "platform/desktop/atomic_file.hpp"
 
+#include "tests/support/temp_folder.hpp"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -118,24 +120,15 @@ bool FailedCleanly(const std::optional<FileWriteError>& error, int expected_errn
   return problems.str().empty();
 }
 
-class AtomicFileTest : public testing::Test {
+class AtomicFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "atomic_file_test.XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
     // Reachable by the unprivileged identity that some tests take.
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
   }
-  void TearDown() override {
-    std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(folder_, ignored)) {
-      if (entry.is_directory(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, ignored);
-    }
-    fs::remove_all(folder_, ignored);
-  }
 
-  fs::path folder_;
+  vigil::testing::TempFolder temp_;
+  const fs::path folder_{temp_.path()};
 };
 
 TEST_F(AtomicFileTest, CreatesANewFileWithTheUmaskPermissions) {
@@ -226,6 +219,7 @@ TEST_F(AtomicFileTest, ReadOnlyFolderKeepsTheOldFile) {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return kSkip;
     return FailedCleanly(WriteFileAtomically(file, AsBytes("new")), EACCES, file, "old") ? 0 : 1;
   });
+  ASSERT_EQ(::chmod(read_only.c_str(), 0755), 0);  // so that the folder can be removed
   if (status == kSkip) GTEST_SKIP() << "cannot drop privileges";
   EXPECT_EQ(status, 0);
 }

@@ -182,7 +182,7 @@ TEST(TypedstreamReader, ConvertsOtherNumberEncodingsAsIntValueDoes) {
       {"f", {0x81, 0x2C, 0x01}, 300},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.encoding << " case expecting " << c.expected);
+    SCOPED_TRACE(::testing::Message() << c.encoding << " case expecting " << c.expected);
     const auto dictionary = NumberArchive(c.encoding, c.value).Decode();
     ASSERT_TRUE(dictionary.has_value());
     ASSERT_EQ(dictionary->size(), 1u);
