@@ -2,19 +2,16 @@
 // folder fsync) against the peer, an in-place rewrite flushed with fsync, which
 // is as durable for the data but leaves a half-written file after a crash. The
 // ratio is the price of never losing the previous document.
+#include "bench/bench_ratios.hpp"
 #include "platform/desktop/atomic_file.hpp"
 #include "platform/desktop/typedstream_writer.hpp"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -68,33 +65,12 @@ void BM_Save_InPlacePeer(benchmark::State& state) {
 }
 BENCHMARK(BM_Save_InPlacePeer)->UseRealTime();
 
-// Prints, after the usual table, each ours/peer pair's time ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double ours = times_["BM_Save_Atomic"];
-    const double peer = times_["BM_Save_InPlacePeer"];
-    if (ours > 0 && peer > 0) std::printf("atomic save / in-place save with fsync: %.2f\n", ours / peer);
-    std::error_code ignored;
-    fs::remove_all(DocumentPath().parent_path(), ignored);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  const int result = vigil::bench::RunWithRatios(
+      argc, argv, {{"BM_Save_Atomic/real_time", "BM_Save_InPlacePeer/real_time"}});
+  std::error_code ignored;
+  fs::remove_all(DocumentPath().parent_path(), ignored);
+  return result;
 }
