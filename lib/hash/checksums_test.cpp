@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/hash/adler32_paths.hpp"
 #include "lib/hash/crc32_paths.hpp"
 
 namespace {
@@ -97,6 +98,21 @@ TEST(Adler32, EqualsZlibForAnySplitAndBlockSize) {
         at += piece;
       }
       EXPECT_EQ(pieces, expected) << blockSize;
+    }
+  }
+}
+
+TEST(Adler32, TheVectorPathMatchesTheScalarLoop) {
+  if (!vigil::hash::HasAdler32Vector()) GTEST_SKIP() << "no vector path on this processor";
+  std::vector<UInt8> noise = RandomBytes(20000, 6);
+  std::vector<UInt8> ones(20000, 0xFF);
+  for (const auto *bytes : {&noise, &ones}) {
+    for (std::size_t length : {0, 1, 31, 32, 33, 5535, 5536, 5537, 5552, 11104, 19999}) {
+      for (UInt32 adler : {1u, 0xFFF0FFF0u, 0xABCD1234u}) {
+        EXPECT_EQ(vigil::hash::Adler32Vector(adler, bytes->data() + 1, length),
+                  vigil::hash::Adler32Scalar(adler, 5552, bytes->data() + 1, length))
+            << length;
+      }
     }
   }
 }

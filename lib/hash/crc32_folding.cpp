@@ -71,6 +71,11 @@ VIGIL_WIDE_CLMUL inline __m512i Fold(__m512i x, __m512i k, __m512i next) {
                                    0x96);
 }
 
+VIGIL_WIDE_CLMUL inline __m512i Constants512(FoldConstants k) {
+  auto low = SInt64(k.low), high = SInt64(k.high);
+  return _mm512_set_epi64(high, low, high, low, high, low, high, low);
+}
+
 VIGIL_WIDE_CLMUL inline __m512i Load512(const UInt8 *data) { return _mm512_loadu_si512(data); }
 
 }  // namespace
@@ -102,25 +107,25 @@ VIGIL_CLMUL UInt32 Crc32Folded128(UInt32 reg, const UInt8 *data, std::size_t len
 
 VIGIL_WIDE_CLMUL UInt32 Crc32Folded512(UInt32 reg, const UInt8 *data, std::size_t length) {
   if (length < 256) return Crc32Folded128(reg, data, length);
-  __m512i start = _mm512_inserti32x4(_mm512_setzero_si512(), _mm_cvtsi32_si128(int(reg)), 0);
+  __m512i start = _mm512_zextsi128_si512(_mm_cvtsi32_si128(int(reg)));
   __m512i z0 = _mm512_xor_si512(Load512(data), start);
   __m512i z1 = Load512(data + 64), z2 = Load512(data + 128), z3 = Load512(data + 192);
   data += 256;
   length -= 256;
-  __m512i k = _mm512_broadcast_i32x4(Constants(kBy2048));
+  __m512i k = Constants512(kBy2048);
   for (; length >= 256; data += 256, length -= 256) {
     z0 = Fold(z0, k, Load512(data));
     z1 = Fold(z1, k, Load512(data + 64));
     z2 = Fold(z2, k, Load512(data + 128));
     z3 = Fold(z3, k, Load512(data + 192));
   }
-  k = _mm512_broadcast_i32x4(Constants(kBy512));
+  k = Constants512(kBy512);
   __m512i z = Fold(Fold(Fold(z0, k, z1), k, z2), k, z3);
   for (; length >= 64; data += 64, length -= 64) z = Fold(z, k, Load512(data));
+  alignas(64) __m128i lanes[4];
+  _mm512_store_si512(lanes, z);
   __m128i k128 = Constants(kBy128);
-  __m128i x = Fold(_mm512_extracti32x4_epi32(z, 0), k128, _mm512_extracti32x4_epi32(z, 1));
-  x = Fold(x, k128, _mm512_extracti32x4_epi32(z, 2));
-  x = Fold(x, k128, _mm512_extracti32x4_epi32(z, 3));
+  __m128i x = Fold(Fold(Fold(lanes[0], k128, lanes[1]), k128, lanes[2]), k128, lanes[3]);
   return Finish(x, data, length);
 }
 
