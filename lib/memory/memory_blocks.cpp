@@ -3,50 +3,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "lib/memory/short_runs.hpp"
+
 namespace {
+
+using vigil::memory::SetShort;
 
 constexpr std::uintptr_t kGroup = 32;
 
 unsigned char *Bytes(void *p) { return static_cast<unsigned char *>(p); }
-
-template <typename Word>
-Word Load(const void *p) {
-  Word word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
-
-template <typename Word>
-void Store(void *p, Word word) {
-  std::memcpy(p, &word, sizeof word);
-}
-
-// Up to 16 bytes with two overlapping stores of the widest word that fits, which
-// costs less than a call into the C library for such short runs.
-void SetShort(unsigned char *dest, std::size_t length, UInt8 value) {
-  std::uint64_t word = 0x0101010101010101ull * value;
-  if (length >= 8) {
-    Store<std::uint64_t>(dest, word);
-    Store<std::uint64_t>(dest + length - 8, word);
-  } else if (length >= 4) {
-    Store<std::uint32_t>(dest, std::uint32_t(word));
-    Store<std::uint32_t>(dest + length - 4, std::uint32_t(word));
-  } else {
-    for (std::size_t i = 0; i < length; ++i) dest[i] = value;
-  }
-}
-
-bool EqualShort(const unsigned char *a, const unsigned char *b, std::size_t length) {
-  if (length >= 8)
-    return Load<std::uint64_t>(a) == Load<std::uint64_t>(b) &&
-           Load<std::uint64_t>(a + length - 8) == Load<std::uint64_t>(b + length - 8);
-  if (length >= 4)
-    return Load<std::uint32_t>(a) == Load<std::uint32_t>(b) &&
-           Load<std::uint32_t>(a + length - 4) == Load<std::uint32_t>(b + length - 4);
-  for (std::size_t i = 0; i < length; ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
 
 void SwapBytes(unsigned char *a, unsigned char *b, std::size_t length) {
   for (std::size_t i = 0; i < length; ++i) {
@@ -102,11 +67,7 @@ Boolean MemEqual(const void *a, UInt32 aLength, const void *b, UInt32 bLength) {
   return aLength == bLength && (aLength == 0 || std::memcmp(a, b, aLength) == 0);
 }
 
-Boolean BlockCompare(UInt32 length, const void *a, const void *b) {
-  const auto *x = static_cast<const unsigned char *>(a);
-  const auto *y = static_cast<const unsigned char *>(b);
-  return length <= 16 ? EqualShort(x, y, length) : std::memcmp(x, y, length) == 0;
-}
+Boolean BlockCompare(UInt32 length, const void *a, const void *b) { return vigil::memory::EqualBytes(a, b, length); }
 
 void BlockSwap(void *a, void *b, UInt32 length) {
   if (a == b || length == 0) return;
