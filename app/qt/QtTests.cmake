@@ -1,0 +1,15 @@
+# Qt Test programs, one per *_test.cpp, each driving real windows. They run on
+# the offscreen platform, apart from the screenshot test, which starts its own
+# X server. System libraries under them (fontconfig, Mesa, X, GLib) keep caches
+# for the life of the process that LeakSanitizer would report as leaks: the
+# suppressions name those libraries only, so a leak of our own code still fails.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+file(GLOB qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+foreach(source IN LISTS qt_tests)
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(qt_${name} ${source})
+  target_link_libraries(qt_${name} PRIVATE vigil_qt Qt6::Test)
+  add_test(NAME qt_${name} COMMAND qt_${name})
+  set_tests_properties(qt_${name} PROPERTIES LABELS qt TIMEOUT 120
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/system_library_leaks.supp:print_suppressions=0")
+endforeach()
