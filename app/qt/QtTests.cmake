@@ -15,7 +15,13 @@ foreach(source IN LISTS qt_tests)
   set_tests_properties(qt_${name} PROPERTIES LABELS qt TIMEOUT 120
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${leak_suppressions}")
 endforeach()
-# The screenshot test again at 200% scale.
+# The screenshot test again at 200% scale. On X, libxkbcommon-x11 copies the
+# keymap's names with a bounded strndup of unterminated buffers, which is sound
+# but which ASan's strict string checks report; they are off for this test only.
 add_test(NAME qt_window_screenshot_test_200 COMMAND qt_window_screenshot_test)
 set_tests_properties(qt_window_screenshot_test_200 PROPERTIES LABELS qt TIMEOUT 120
   ENVIRONMENT "QT_SCALE_FACTOR=2;${leak_suppressions}")
+foreach(test IN ITEMS qt_window_screenshot_test qt_window_screenshot_test_200)
+  set_tests_properties(${test} PROPERTIES
+    ENVIRONMENT_MODIFICATION "ASAN_OPTIONS=string_append::strict_string_checks=0")
+endforeach()

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +22,12 @@ class XvfbServer {
     if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
+      // The server ends with its owner, even one that crashed, and keeps its
+      // chatter off the owner's output (which a test runner may wait on).
+      prctl(PR_SET_PDEATHSIG, SIGTERM);
+      const int quiet = open("/dev/null", O_WRONLY);
+      dup2(quiet, STDOUT_FILENO);
+      dup2(quiet, STDERR_FILENO);
       // The server writes its display number to the inherited write end.
       const int fd = dup(pipeFds[1]);
       const std::string fdText = std::to_string(fd);
