@@ -1,5 +1,6 @@
 #include "lib/text/c_string_extras.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdint>
 #include <cstring>
@@ -15,15 +16,14 @@ const std::uint8_t *Bytes(const char *p) { return reinterpret_cast<const std::ui
 
 int Sign(int difference) { return (difference > 0) - (difference < 0); }
 
-// Case-insensitive order of two C strings over at most n bytes.
+// Case-insensitive order of two C strings over at most n bytes. Both lengths
+// are measured first, so the comparison itself runs over known bytes only:
+// those before the shorter string's terminator and that terminator.
 int CompareFolded(const char *a, const char *b, size_t n) {
-  for (size_t i = 0; i < n; ++i) {
-    const int x = ToLower(Bytes(a)[i]);
-    const int y = ToLower(Bytes(b)[i]);
-    if (x != y) return Sign(x - y);
-    if (x == 0) return 0;
-  }
-  return 0;
+  const size_t shorter = std::min(strnlen(a, n), strnlen(b, n));
+  const size_t compared = std::min(n, shorter + 1);
+  const size_t at = vigil::text::FirstMismatch(Bytes(a), Bytes(b), compared, false);
+  return at == compared ? 0 : Sign(ToLower(Bytes(a)[at]) - ToLower(Bytes(b)[at]));
 }
 
 template <bool kCaseSensitive>

@@ -20,10 +20,11 @@ __m128i Load(const std::uint8_t *p) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
 }
 
-// A to Z become a to z; every other byte, 0x80 to 0xFF included, stays.
+// A to Z become a to z; every other byte, 0x80 to 0xFF included, stays. The
+// shift maps 'A'..'Z' onto the 26 smallest signed bytes.
 __m128i FoldBlock(__m128i x) {
-  const __m128i upper = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('A' - 1)),
-                                      _mm_cmplt_epi8(x, _mm_set1_epi8('Z' + 1)));
+  const __m128i shifted = _mm_add_epi8(x, _mm_set1_epi8(static_cast<char>(0x80 - 'A')));
+  const __m128i upper = _mm_cmplt_epi8(shifted, _mm_set1_epi8(static_cast<char>(0x80 + 26)));
   return _mm_or_si128(x, _mm_and_si128(upper, _mm_set1_epi8(0x20)));
 }
 
@@ -39,21 +40,32 @@ unsigned EqualMask(__m128i a, __m128i b) {
 
 bool FoldsLikeItself(std::uint8_t byte) { return !ascii::IsAlpha(byte); }
 
-}  // namespace
-
-std::size_t FirstMismatch(const std::uint8_t *a, const std::uint8_t *b, std::size_t n,
-                          bool caseSensitive) {
+template <bool kCaseSensitive>
+std::size_t FirstMismatchOf(const std::uint8_t *a, const std::uint8_t *b, std::size_t n) {
   std::size_t i = 0;
 #if defined(__SSE2__)
-  for (; i + kBlock <= n; i += kBlock) {
-    const unsigned equal = EqualMask(LoadFolded(a + i, caseSensitive), LoadFolded(b + i, caseSensitive));
+  for (; i + 2 * kBlock <= n; i += 2 * kBlock) {
+    const unsigned equal =
+        EqualMask(LoadFolded(a + i, kCaseSensitive), LoadFolded(b + i, kCaseSensitive)) |
+        (EqualMask(LoadFolded(a + i + kBlock, kCaseSensitive), LoadFolded(b + i + kBlock, kCaseSensitive)) << 16);
+    if (equal != 0xFFFFFFFFu) return i + static_cast<std::size_t>(__builtin_ctz(~equal));
+  }
+  if (i + kBlock <= n) {
+    const unsigned equal = EqualMask(LoadFolded(a + i, kCaseSensitive), LoadFolded(b + i, kCaseSensitive));
     if (equal != 0xFFFF) return i + static_cast<std::size_t>(__builtin_ctz(~equal));
+    i += kBlock;
   }
 #endif
   for (; i < n; ++i) {
-    if (Fold(a[i], caseSensitive) != Fold(b[i], caseSensitive)) return i;
+    if (Fold(a[i], kCaseSensitive) != Fold(b[i], kCaseSensitive)) return i;
   }
   return n;
+}
+
+}  // namespace
+
+std::size_t FirstMismatch(const std::uint8_t *a, const std::uint8_t *b, std::size_t n, bool caseSensitive) {
+  return caseSensitive ? FirstMismatchOf<true>(a, b, n) : FirstMismatchOf<false>(a, b, n);
 }
 
 std::size_t FindByte(const std::uint8_t *text, std::size_t length, std::uint8_t byte,
