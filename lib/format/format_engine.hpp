@@ -12,12 +12,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "lib/format/formatted_output.h"
+#include "lib/format/digits.hpp"
+#include "platform/core/base_types.h"
 
 namespace vigil::format {
-
-// A number's field: 32 characters and the terminator.
-inline constexpr std::size_t kFieldSize = 33;
 
 // Output into a buffer the caller guarantees is large enough.
 class UnboundedSink {
@@ -84,18 +82,14 @@ void Expand(const char *format, Source &args, Sink &out) {
         }
         zeroPad = true;
       } else if (c >= '1' && c <= '9') {
-        char *end = nullptr;
-        width = StringToNumber(p - 1, &end, 10);
-        p = end;
+        width = ReadNumber(p - 1, &p, 10);
         widthGiven = true;
       } else if (c == '.') {
         if (*p == '*') {
           precision = args.NextInt();
           ++p;
         } else {
-          char *end = nullptr;
-          precision = StringToNumber(p, &end, 10);
-          p = end;
+          precision = ReadNumber(p, &p, 10);
         }
         if (precision < 0) precision = 0;  // a negative precision means none
       } else if (c == 'l' || c == 'L' || c == '%') {
@@ -146,7 +140,7 @@ void Expand(const char *format, Source &args, Sink &out) {
         if (base != 0) {
           char field[kFieldSize];
           const char pad = widthGiven ? (zeroPad ? '0' : ' ') : 0;
-          const char *end = NumberToString(args.NextWord(), base, pad, width, precision, upperCase, field);
+          const char *end = WriteNumberField(args.NextWord(), base, pad, width, precision, upperCase, field);
           out.Put(field, static_cast<std::size_t>(end - field));
         }
         break;

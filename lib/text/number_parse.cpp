@@ -27,17 +27,22 @@ struct Cursor {
 
 Cursor Over(const char *text, UInt32 length) { return {text, text ? text + length : text}; }
 
-int DigitValue(std::uint8_t byte, unsigned base) {
-  const int value = HexValue(byte);
-  return value >= 0 && static_cast<unsigned>(value) < base ? value : -1;
+template <unsigned kBase>
+int DigitValue(std::uint8_t byte) {
+  if constexpr (kBase <= 10) {
+    const unsigned value = byte - unsigned{'0'};
+    return value < kBase ? static_cast<int>(value) : -1;
+  } else {
+    return HexValue(byte);
+  }
 }
 
 // value * base + digit for as many digits as follow, wrapping in Unsigned.
-template <typename Unsigned>
-Unsigned ReadDigits(Cursor &cursor, unsigned base) {
+template <typename Unsigned, unsigned kBase>
+Unsigned ReadDigits(Cursor &cursor) {
   Unsigned value = 0;
-  for (int digit; !cursor.AtEnd() && (digit = DigitValue(cursor.Peek(), base)) >= 0; ++cursor.position) {
-    value = static_cast<Unsigned>(value * base + static_cast<unsigned>(digit));
+  for (int digit; !cursor.AtEnd() && (digit = DigitValue<kBase>(cursor.Peek())) >= 0; ++cursor.position) {
+    value = static_cast<Unsigned>(value * kBase + static_cast<unsigned>(digit));
   }
   return value;
 }
@@ -48,13 +53,13 @@ void Report(const Cursor &cursor, const char **outNext, UInt32 *outRemaining) {
 }
 
 // One Parse function: white space, an optional '-' for decimal, digits.
-template <typename Unsigned>
-Unsigned Parse(const char *text, UInt32 length, unsigned base, const char **outNext, UInt32 *outRemaining) {
+template <typename Unsigned, unsigned kBase>
+Unsigned Parse(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
   Cursor cursor = Over(text, length);
   cursor.SkipSpace();
-  const bool negative = base == 10 && !cursor.AtEnd() && cursor.Peek() == '-';
+  const bool negative = kBase == 10 && !cursor.AtEnd() && cursor.Peek() == '-';
   if (negative) ++cursor.position;
-  const Unsigned value = ReadDigits<Unsigned>(cursor, base);
+  const Unsigned value = ReadDigits<Unsigned, kBase>(cursor);
   Report(cursor, outNext, outRemaining);
   return negative ? static_cast<Unsigned>(Unsigned{0} - value) : value;
 }
@@ -68,50 +73,60 @@ Unsigned ParseFormatted(const char *text, UInt32 length, SInt32 base, const char
   if (cursor.Left() >= 2) {
     const std::uint8_t first = cursor.Peek();
     const std::uint8_t second = cursor.Peek(1) | 0x20;
-    if (first == '0' && second == 'x') return Parse<Unsigned>(cursor.position + 2, rest(2), 16, outNext, outRemaining);
-    if (first == '0' && second == 'b') return Parse<Unsigned>(cursor.position + 2, rest(2), 2, outNext, outRemaining);
-    if (first == '$') return Parse<Unsigned>(cursor.position + 1, rest(1), 16, outNext, outRemaining);
-    if (first == '#') return Parse<Unsigned>(cursor.position + 1, rest(1), 10, outNext, outRemaining);
+    if (first == '0' && second == 'x') return Parse<Unsigned, 16>(cursor.position + 2, rest(2), outNext, outRemaining);
+    if (first == '0' && second == 'b') return Parse<Unsigned, 2>(cursor.position + 2, rest(2), outNext, outRemaining);
+    if (first == '$') return Parse<Unsigned, 16>(cursor.position + 1, rest(1), outNext, outRemaining);
+    if (first == '#') return Parse<Unsigned, 10>(cursor.position + 1, rest(1), outNext, outRemaining);
   }
-  if (base != 2 && base != 8 && base != 10 && base != 16) return 0;
-  return Parse<Unsigned>(cursor.position, rest(0), static_cast<unsigned>(base), outNext, outRemaining);
+  switch (base) {
+    case 2:
+      return Parse<Unsigned, 2>(cursor.position, rest(0), outNext, outRemaining);
+    case 8:
+      return Parse<Unsigned, 8>(cursor.position, rest(0), outNext, outRemaining);
+    case 10:
+      return Parse<Unsigned, 10>(cursor.position, rest(0), outNext, outRemaining);
+    case 16:
+      return Parse<Unsigned, 16>(cursor.position, rest(0), outNext, outRemaining);
+    default:
+      return 0;
+  }
 }
 
 }  // namespace
 
 extern "C" SInt32 ParseDecimalInteger(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
-  return static_cast<SInt32>(Parse<UInt32>(text, length, 10, outNext, outRemaining));
+  return static_cast<SInt32>(Parse<UInt32, 10>(text, length, outNext, outRemaining));
 }
 
 extern "C" SInt64 ParseDecimalInteger64(const char *text, UInt32 length, const char **outNext,
                                         UInt32 *outRemaining) {
-  return static_cast<SInt64>(Parse<UInt64>(text, length, 10, outNext, outRemaining));
+  return static_cast<SInt64>(Parse<UInt64, 10>(text, length, outNext, outRemaining));
 }
 
 extern "C" UInt32 ParseHexInteger(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
-  return Parse<UInt32>(text, length, 16, outNext, outRemaining);
+  return Parse<UInt32, 16>(text, length, outNext, outRemaining);
 }
 
 extern "C" UInt64 ParseHexInteger64(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
-  return Parse<UInt64>(text, length, 16, outNext, outRemaining);
+  return Parse<UInt64, 16>(text, length, outNext, outRemaining);
 }
 
 extern "C" UInt32 ParseBinaryInteger(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
-  return Parse<UInt32>(text, length, 2, outNext, outRemaining);
+  return Parse<UInt32, 2>(text, length, outNext, outRemaining);
 }
 
 extern "C" UInt64 ParseBinaryInteger64(const char *text, UInt32 length, const char **outNext,
                                        UInt32 *outRemaining) {
-  return Parse<UInt64>(text, length, 2, outNext, outRemaining);
+  return Parse<UInt64, 2>(text, length, outNext, outRemaining);
 }
 
 extern "C" UInt32 ParseOctalInteger(const char *text, UInt32 length, const char **outNext, UInt32 *outRemaining) {
-  return Parse<UInt32>(text, length, 8, outNext, outRemaining);
+  return Parse<UInt32, 8>(text, length, outNext, outRemaining);
 }
 
 extern "C" UInt64 ParseOctalInteger64(const char *text, UInt32 length, const char **outNext,
                                       UInt32 *outRemaining) {
-  return Parse<UInt64>(text, length, 8, outNext, outRemaining);
+  return Parse<UInt64, 8>(text, length, outNext, outRemaining);
 }
 
 extern "C" SInt32 ParseFormattedInteger(const char *text, UInt32 length, SInt32 base, const char **outNext,
@@ -143,7 +158,9 @@ extern "C" SInt32 TextToInt32(const char *text, UInt32 length, SInt32 base) {
     }
   }
   if (base == 0) base = 10;
-  if (base == 2 || base == 8 || base == 16) return static_cast<SInt32>(ReadDigits<UInt32>(cursor, static_cast<unsigned>(base)));
+  if (base == 2) return static_cast<SInt32>(ReadDigits<UInt32, 2>(cursor));
+  if (base == 8) return static_cast<SInt32>(ReadDigits<UInt32, 8>(cursor));
+  if (base == 16) return static_cast<SInt32>(ReadDigits<UInt32, 16>(cursor));
   if (base != 10) return 0;
   bool negative = false;
   if (!cursor.AtEnd() && (cursor.Peek() == '+' || cursor.Peek() == '-')) {

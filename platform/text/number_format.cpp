@@ -127,9 +127,11 @@ std::optional<Rendered> Render(double magnitude, const NumberFormatSection &sect
   const std::size_t point = all.find('.');
   Rendered r{std::string(all.substr(0, point)), point == std::string_view::npos ? "" : std::string(all.substr(point + 1))};
   r.integer.erase(0, r.integer.find_first_not_of('0'));
-  if (r.integer.size() < section.minIntegerDigits) r.integer.insert(0, section.minIntegerDigits - r.integer.size(), '0');
+  if (r.integer.size() < section.minIntegerDigits) {
+    r.integer = std::string(section.minIntegerDigits - r.integer.size(), '0') + r.integer;
+  }
   while (r.fraction.size() > section.minFractionDigits && r.fraction.back() == '0') r.fraction.pop_back();
-  if (r.integer.empty() && r.fraction.empty()) r.integer = "0";
+  if (r.integer.empty() && r.fraction.empty()) r.integer.push_back('0');
   return r;
 }
 
