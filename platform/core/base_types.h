@@ -57,6 +57,18 @@ typedef const unsigned char *ConstStr31Param;
 typedef UInt16 UniChar;
 typedef UInt32 UniCharCount;
 
+/* A point and a rectangle in 16-bit coordinates (v is vertical, h horizontal). */
+typedef struct Point {
+  SInt16 v;
+  SInt16 h;
+} Point;
+typedef struct Rect {
+  SInt16 top;
+  SInt16 left;
+  SInt16 bottom;
+  SInt16 right;
+} Rect;
+
 /* Counts of seconds since 1904-01-01 00:00:00 local time. */
 typedef UInt32 ClockCount;
 

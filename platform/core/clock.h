@@ -15,6 +15,13 @@ UInt32 TickCount(void);
 /* The current local time as seconds since 1904-01-01 00:00:00 local time. */
 void GetDateTime(UInt32 *secs);
 
+/* A clock count as a broken-down date record, and back. The count is local
+ * time already, so no time zone enters; dates before 1904 and after 2040 are
+ * outside the 32-bit count. DateToSeconds takes out-of-range fields as offsets
+ * (month 13 is January of the next year) and ignores dayOfWeek. */
+void SecondsToDate(UInt32 secs, DateTimeRec *d);
+void DateToSeconds(const DateTimeRec *d, UInt32 *secs);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,0 +1,16 @@
+# Turns a .po catalog of one-line entries into a C++ table of key/text pairs:
+#   cmake -DPO=en.po -DOUT=english_texts.inc -P po_to_cpp.cmake
+file(STRINGS ${PO} lines ENCODING UTF-8)
+set(table "// Generated from ${PO}; edit that file instead.\n")
+set(id "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^msgid \"(.*)\"$")
+    set(id "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^msgstr \"(.*)\"$" AND NOT id STREQUAL "")
+    string(APPEND table "{\"${id}\", \"${CMAKE_MATCH_1}\"},\n")
+    set(id "")
+  endif()
+endforeach()
+file(WRITE ${OUT}.tmp "${table}")
+file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUT}.tmp)
