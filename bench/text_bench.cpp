@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/peer_ratio.hpp"
+#include "bench/bench_ratios.hpp"
+#include "bench/contenders.hpp"
 #include "lib/strings/memory_search.h"
 #include "lib/text/c_string_extras.h"
 #include "lib/text/text_compare.h"
@@ -20,8 +21,10 @@
 
 namespace {
 
-using vigil::bench::AddContender;
-using vigil::bench::kOurs;
+using vigil::bench::Contenders;
+constexpr const char *kOurs = Contenders::kOurs;
+
+Contenders contenders;
 
 // The program links libvigil, whose memmem takes the name; the C library's is
 // reached by its version.
@@ -89,32 +92,32 @@ void AddSearchCases(const std::string &label, const Corpus &corpus) {
   const char *pattern = corpus.pattern.data();
   const std::size_t m = corpus.pattern.size();
   const std::string search = "TextSearch " + label;
-  AddContender(search, kOurs, [=] {
+  contenders.Add(search, kOurs, [=] {
     benchmark::DoNotOptimize(TextSearch(text, static_cast<UInt32>(n), pattern, static_cast<UInt32>(m), 1));
   });
-  AddContender(search, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(text, n, pattern, m)); });
+  contenders.Add(search, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(text, n, pattern, m)); });
   const std::boyer_moore_horspool_searcher searcher(pattern, pattern + m);
-  AddContender(search, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(text, text + n)); });
+  contenders.Add(search, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(text, text + n)); });
   const std::string folded = "TextSearch caseless " + label;
-  AddContender(folded, kOurs, [=] {
+  contenders.Add(folded, kOurs, [=] {
     benchmark::DoNotOptimize(TextSearch(text, static_cast<UInt32>(n), pattern, static_cast<UInt32>(m), 0));
   });
-  AddContender(folded, "glibc memmem (exact)", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(text, n, pattern, m)); });
+  contenders.Add(folded, "glibc memmem (exact)", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(text, n, pattern, m)); });
 
   // The prefix and suffix forms compare one window as long as the pattern.
   const char *suffix = text + n - m;
   const std::string prefixCase = "TextBeginsWith " + label;
-  AddContender(prefixCase, kOurs, [=] {
+  contenders.Add(prefixCase, kOurs, [=] {
     benchmark::DoNotOptimize(TextBeginsWith(suffix, static_cast<UInt32>(m), pattern, static_cast<UInt32>(m), 1));
   });
-  AddContender(prefixCase, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(suffix, m, pattern, m)); });
-  AddContender(prefixCase, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(suffix, suffix + m)); });
+  contenders.Add(prefixCase, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(suffix, m, pattern, m)); });
+  contenders.Add(prefixCase, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(suffix, suffix + m)); });
   const std::string suffixCase = "TextEndsWith " + label;
-  AddContender(suffixCase, kOurs, [=] {
+  contenders.Add(suffixCase, kOurs, [=] {
     benchmark::DoNotOptimize(TextEndsWith(text, static_cast<UInt32>(n), pattern, static_cast<UInt32>(m), 1));
   });
-  AddContender(suffixCase, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(suffix, m, pattern, m)); });
-  AddContender(suffixCase, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(suffix, suffix + m)); });
+  contenders.Add(suffixCase, "glibc memmem", [=] { benchmark::DoNotOptimize(kCLibraryMemmem(suffix, m, pattern, m)); });
+  contenders.Add(suffixCase, "std::bmh_searcher", [=] { benchmark::DoNotOptimize(searcher(suffix, suffix + m)); });
 }
 
 void AddComparisonCases(std::mt19937 &rng) {
@@ -127,16 +130,16 @@ void AddComparisonCases(std::mt19937 &rng) {
     const std::string label = " equal but for case, " + std::to_string(length) + " bytes";
     const char *a = lower.c_str();
     const char *b = upper.c_str();
-    AddContender("TextCompare caseless" + label, kOurs, [=] {
+    contenders.Add("TextCompare caseless" + label, kOurs, [=] {
       benchmark::DoNotOptimize(TextCompare(a, static_cast<UInt32>(length), b, static_cast<UInt32>(length), 0));
     });
-    AddContender("TextCompare caseless" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
-    AddContender("strnicmp" + label, kOurs, [=] { benchmark::DoNotOptimize(strnicmp(a, b, length)); });
-    AddContender("strnicmp" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
-    AddContender("memiequal" + label, kOurs, [=] {
+    contenders.Add("TextCompare caseless" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
+    contenders.Add("strnicmp" + label, kOurs, [=] { benchmark::DoNotOptimize(strnicmp(a, b, length)); });
+    contenders.Add("strnicmp" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
+    contenders.Add("memiequal" + label, kOurs, [=] {
       benchmark::DoNotOptimize(memiequal(a, static_cast<UInt32>(length), b, static_cast<UInt32>(length)));
     });
-    AddContender("memiequal" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
+    contenders.Add("memiequal" + label, "strncasecmp", [=] { benchmark::DoNotOptimize(strncasecmp(a, b, length)); });
   }
 }
 
@@ -145,7 +148,7 @@ void AddNaturalOrderCases(std::mt19937 &rng) {
   for (int i = 0; i < 1000; ++i) {
     names.push_back("IMG_" + std::to_string(rng() % 3000) + "_v" + std::to_string(rng() % 12) + ".jpeg");
   }
-  AddContender("TextCompareNatural 1000 file names", kOurs, [] {
+  contenders.Add("TextCompareNatural 1000 file names", kOurs, [] {
     int sum = 0;
     for (std::size_t i = 1; i < names.size(); ++i) {
       sum += TextCompareNatural(names[i - 1].data(), static_cast<UInt32>(names[i - 1].size()), names[i].data(),
@@ -153,7 +156,7 @@ void AddNaturalOrderCases(std::mt19937 &rng) {
     }
     benchmark::DoNotOptimize(sum);
   });
-  AddContender("TextCompareNatural 1000 file names", "strverscmp", [] {
+  contenders.Add("TextCompareNatural 1000 file names", "strverscmp", [] {
     int sum = 0;
     for (std::size_t i = 1; i < names.size(); ++i) sum += strverscmp(names[i - 1].c_str(), names[i].c_str()) > 0;
     benchmark::DoNotOptimize(sum);
@@ -180,5 +183,5 @@ int main(int argc, char **argv) {
   AddSearchCases("random 1 MiB, 100-byte pattern", corpora[3]);
   AddComparisonCases(rng);
   AddNaturalOrderCases(rng);
-  return vigil::bench::RunWithRatios(argc, argv);
+  return vigil::bench::RunWithRatios(argc, argv, contenders.Pairs());
 }

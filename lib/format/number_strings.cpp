@@ -129,7 +129,7 @@ extern "C" void ConvertNumberToFormattedStringWithSeperator(SInt32 value, char s
   int out = 0;
   int nextSeparator = length - 3 * groups;
   for (int i = 0; i < length; ++i) {
-    if (groups > 0 && i == nextSeparator && i < length) {
+    if (groups > 0 && i == nextSeparator) {
       dst[1 + out++] = static_cast<unsigned char>(separator);
       nextSeparator += 3;
     }

@@ -110,9 +110,12 @@ extern "C" SInt32 TextIsAlone(const char *text, UInt32 textLength, const char *m
   using vigil::ascii::IsSpace;
   using vigil::ascii::ToLower;
   if (!text || !match || textLength <= 2) return 0;
-  // The match must lie inside the text with a byte on each side of it.
-  if (match <= text || match >= text + textLength) return 0;
-  const UInt32 offset = static_cast<UInt32>(match - text);
+  // The match must lie inside the text with a byte on each side of it. The
+  // addresses are compared as numbers: the match may point anywhere.
+  const auto start = reinterpret_cast<std::uintptr_t>(text);
+  const auto at = reinterpret_cast<std::uintptr_t>(match);
+  if (at <= start || at - start >= textLength) return 0;
+  const UInt32 offset = static_cast<UInt32>(at - start);
   if (matchLength >= textLength - offset) return 0;
   const std::uint8_t before = ToLower(Bytes(text)[offset - 1]);
   const std::uint8_t after = ToLower(Bytes(text)[offset + matchLength]);
