@@ -57,6 +57,7 @@ DocumentWindow *DocumentController::openDocument(const QString &path, QWidget *p
     recent_.remove(path);
     QMessageBox alert(QMessageBox::Warning, LocalizedText("Vigil"), LocalizedText("The document could not be opened."),
                       QMessageBox::Ok, parent);
+    alert.setTextFormat(Qt::PlainText);  // paths and messages are never markup
     alert.setInformativeText(FromUtf8(*error));
     alert.exec();
     return nullptr;

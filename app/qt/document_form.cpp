@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace vigil::qt {
 namespace {
 
@@ -29,6 +31,14 @@ QLabel *BuddyLabel(const char *key, QWidget *buddy, QWidget *parent) {
   return label;
 }
 
+// A text field that holds whatever a settings document brings, however long:
+// a field that cut the text would lose it at the next save.
+QLineEdit *TextField(QWidget *parent, const QString &text = QString()) {
+  auto *field = new QLineEdit(text, parent);
+  field->setMaxLength(std::numeric_limits<int>::max());
+  return field;
+}
+
 template <typename Control>
 Control *Focusable(Control *control) {
   control->setFocusPolicy(Qt::StrongFocus);  // reachable with Tab in every style
@@ -40,7 +50,7 @@ Control *Focusable(Control *control) {
 DocumentForm::DocumentForm(QWidget *parent) : QWidget(parent) {
   // Made in reading order, which gives the tab order; it is set again below.
   dropBox = new DropBoxView(LocalizedText("Folder to watch (drop a folder here)"), this);
-  folderPath = new QLineEdit(dropBox);
+  folderPath = TextField(dropBox);
   folderPath->setMinimumWidth(CharacterWidths(folderPath, 36));
   chooseFolder = Focusable(new QPushButton(LocalizedText("&Choose\u2026"), dropBox));
   reveal = Focusable(new QPushButton(LocalizedText("Re&veal"), dropBox));
@@ -51,7 +61,7 @@ DocumentForm::DocumentForm(QWidget *parent) : QWidget(parent) {
   folderRow->addWidget(reveal);
 
   auto *checking = new QGroupBox(LocalizedText("Checking"), this);
-  interval = new QLineEdit(QStringLiteral("1"), checking);
+  interval = TextField(checking, QStringLiteral("1"));
   interval->setMaximumWidth(CharacterWidths(interval, 10));
   interval->setAlignment(Qt::AlignRight);
   intervalUnits = new QComboBox(checking);
@@ -77,14 +87,14 @@ DocumentForm::DocumentForm(QWidget *parent) : QWidget(parent) {
   auto *reactions = new QGroupBox(LocalizedText("When the folder changes"), this);
   beep = Focusable(new QCheckBox(LocalizedText("&Beep"), reactions));
   sendEMail = Focusable(new QCheckBox(LocalizedText("Send an e-m&ail to:"), reactions));
-  eMailAddress = new QLineEdit(reactions);
+  eMailAddress = TextField(reactions);
   eMailAddress->setAccessibleName(LocalizedText("E-mail address"));
-  eMailMessage = new QLineEdit(reactions);
+  eMailMessage = TextField(reactions);
   revealTarget = Focusable(new QCheckBox(LocalizedText("Revea&l the folder in the file manager"), reactions));
   openFiles = Focusable(new QCheckBox(LocalizedText("&Open these files:"), reactions));
-  openFilePath1 = new QLineEdit(reactions);
+  openFilePath1 = TextField(reactions);
   openFilePath1->setAccessibleName(LocalizedText("First file to open"));
-  openFilePath2 = new QLineEdit(reactions);
+  openFilePath2 = TextField(reactions);
   openFilePath2->setAccessibleName(LocalizedText("Second file to open"));
   stopChecking = Focusable(new QCheckBox(LocalizedText("&Stop watching"), reactions));
   auto *reactionGrid = new QGridLayout(reactions);
@@ -106,6 +116,7 @@ DocumentForm::DocumentForm(QWidget *parent) : QWidget(parent) {
 
   status = new QLabel(this);
   status->setAccessibleName(LocalizedText("Status"));
+  status->setTextFormat(Qt::PlainText);
   status->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status->setMinimumWidth(CharacterWidths(status, 30));
   progress = new QProgressBar(this);

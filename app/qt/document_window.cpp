@@ -161,6 +161,7 @@ bool DocumentWindow::finishSave(const std::optional<std::string> &error) {
     QMessageBox alert(QMessageBox::Warning, LocalizedText("Vigil"),
                       LocalizedText("The document \u201c%s\u201d could not be saved.", document_->displayName()),
                       QMessageBox::Ok, this);
+    alert.setTextFormat(Qt::PlainText);  // paths and messages are never markup
     alert.setInformativeText(FromUtf8(*error));
     alert.exec();
     return false;
@@ -174,6 +175,7 @@ bool DocumentWindow::askToSaveChanges() {
                        LocalizedText("Do you want to save the changes you made in the document \u201c%s\u201d?",
                                 document_->displayName()),
                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  question.setTextFormat(Qt::PlainText);
   question.setInformativeText(LocalizedText("Your changes will be lost if you don't save them."));
   question.setDefaultButton(QMessageBox::Save);
   switch (question.exec()) {

@@ -70,7 +70,9 @@ class DocumentsTest : public QObject {
     form.beep->setChecked(true);
     form.sendEMail->setChecked(true);
     form.eMailAddress->setText(QStringLiteral("ops@example.org"));
-    form.eMailMessage->setText(QStringLiteral("Something arrived"));
+    // Longer than a line edit holds by default: none of it may be lost.
+    const QString message = QStringLiteral("Something arrived. ").repeated(2000);
+    form.eMailMessage->setText(message);
     form.openFiles->setChecked(true);
     form.openFilePath1->setText(QStringLiteral("/srv/a.txt"));
     form.openFilePath2->setText(QStringLiteral("/srv/b.txt"));
@@ -100,7 +102,7 @@ class DocumentsTest : public QObject {
     QVERIFY(again.beep->isChecked());
     QVERIFY(again.sendEMail->isChecked());
     QCOMPARE(again.eMailAddress->text(), QStringLiteral("ops@example.org"));
-    QCOMPARE(again.eMailMessage->text(), QStringLiteral("Something arrived"));
+    QCOMPARE(again.eMailMessage->text(), message);
     QVERIFY(again.openFiles->isChecked());
     QCOMPARE(again.openFilePath1->text(), QStringLiteral("/srv/a.txt"));
     QCOMPARE(again.openFilePath2->text(), QStringLiteral("/srv/b.txt"));
