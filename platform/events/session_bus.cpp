@@ -111,6 +111,8 @@ DBusConnection *CurrentConnection(SharedConnection &shared) {
     shared.connection.reset();
     return nullptr;
   }
+  // Reading what is pending notices a bus that hung up since the last call.
+  if (shared.connection) dbus_connection_read_write(shared.connection.get(), 0);
   if (shared.connection && (address != shared.address ||
                             !dbus_connection_get_is_connected(shared.connection.get()))) {
     shared.connection.reset();
@@ -139,7 +141,7 @@ OSErr Call(SharedConnection &shared, DBusMessage *call, int timeoutMilliseconds,
     dbus_message_unref(unread);
   }
   if (!answer) {
-    if (!error.isSet()) return connectionInvalid;
+    if (!error.isSet() || !dbus_connection_get_is_connected(connection)) return connectionInvalid;
     return ResultOfError(error);
   }
   *reply = std::move(answer);
