@@ -5,10 +5,12 @@
 #include <zlib.h>
 
 #include <random>
+#include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
-#include "bench/peer_ratio.hpp"
+#include "bench/bench_ratios.hpp"
 #include "lib/hash/checksums.h"
 #include "lib/hash/hash_table.h"
 
@@ -138,4 +140,15 @@ BENCHMARK(InsertUnorderedMap)->Name("HashInsert:unordered_map")->Unit(benchmark:
 BENCHMARK(LookupVigil)->Name("HashLookup:vigil")->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupUnorderedMap)->Name("HashLookup:unordered_map")->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv) { return vigil::bench::RunWithPeerRatios(argc, argv); }
+int main(int argc, char **argv) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (long size : {4L << 10, 64L << 10, 16L << 20}) {
+    std::string suffix = "/" + std::to_string(size);
+    pairs.emplace_back("CRC32:vigil" + suffix, "CRC32:zlib" + suffix);
+    pairs.emplace_back("CRC32:vigil" + suffix, "CRC32:isa-l" + suffix);
+    pairs.emplace_back("Adler32:vigil" + suffix, "Adler32:zlib" + suffix);
+  }
+  pairs.emplace_back("HashInsert:vigil", "HashInsert:unordered_map");
+  pairs.emplace_back("HashLookup:vigil", "HashLookup:unordered_map");
+  return vigil::bench::RunWithRatios(argc, argv, pairs);
+}

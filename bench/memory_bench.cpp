@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "bench/peer_ratio.hpp"
+#include "bench/bench_ratios.hpp"
 #include "lib/memory/allocators.h"
 #include "lib/memory/data_buffer.h"
 #include "lib/memory/memory_blocks.h"
@@ -110,27 +112,31 @@ void MallocFree(benchmark::State &state) {
   state.SetItemsProcessed(state.iterations() * kSmallBlocks);
 }
 
-constexpr int kAppends = 100'000;
-const unsigned char kRecord[13] = "record bytes";
+// About 1.3 MB in all, appended in records of the given size.
+constexpr long kAppendedBytes = 1300000;
+const std::vector<unsigned char> kRecords(4096, 'r');
 
 void DataBufferAppendVigil(benchmark::State &state) {
+  const long record = state.range(0);
   for (auto _ : state) {
     DataBuffer *buffer = nullptr;
     DataBufferCreate(nullptr, 0, &buffer);
-    for (int i = 0; i < kAppends; ++i) DataBufferAppendData(buffer, kRecord, sizeof kRecord);
+    for (long done = 0; done < kAppendedBytes; done += record) DataBufferAppendData(buffer, kRecords.data(), UInt32(record));
     benchmark::DoNotOptimize(buffer->data);
     DataBufferRelease(buffer);
   }
-  state.SetBytesProcessed(state.iterations() * kAppends * sizeof kRecord);
+  state.SetBytesProcessed(state.iterations() * kAppendedBytes);
 }
 
 void VectorAppend(benchmark::State &state) {
+  const long record = state.range(0);
   for (auto _ : state) {
     std::vector<std::uint8_t> buffer;
-    for (int i = 0; i < kAppends; ++i) buffer.insert(buffer.end(), kRecord, kRecord + sizeof kRecord);
+    for (long done = 0; done < kAppendedBytes; done += record)
+      buffer.insert(buffer.end(), kRecords.data(), kRecords.data() + record);
     benchmark::DoNotOptimize(buffer.data());
   }
-  state.SetBytesProcessed(state.iterations() * kAppends * sizeof kRecord);
+  state.SetBytesProcessed(state.iterations() * kAppendedBytes);
 }
 
 }  // namespace
@@ -145,7 +151,21 @@ BENCHMARK(BlockCompareVigil)->Name("BlockCompare:vigil")->Apply(Sizes);
 BENCHMARK(Memcmp)->Name("BlockCompare:memcmp")->Apply(Sizes);
 BENCHMARK(FixedSizeAllocatorVigil)->Name("SmallBlocks:vigil")->Unit(benchmark::kMillisecond);
 BENCHMARK(MallocFree)->Name("SmallBlocks:malloc")->Unit(benchmark::kMillisecond);
-BENCHMARK(DataBufferAppendVigil)->Name("Append:vigil")->Unit(benchmark::kMicrosecond);
-BENCHMARK(VectorAppend)->Name("Append:vector")->Unit(benchmark::kMicrosecond);
+BENCHMARK(DataBufferAppendVigil)->Name("Append:vigil")->Arg(13)->Arg(1024)->Unit(benchmark::kMicrosecond);
+BENCHMARK(VectorAppend)->Name("Append:vector")->Arg(13)->Arg(1024)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv) { return vigil::bench::RunWithPeerRatios(argc, argv); }
+int main(int argc, char **argv) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  const std::pair<const char *, const char *> kBlockPeers[] = {
+      {"BlockSet", "memset"}, {"BlockClear", "memset"}, {"BlockSwap", "loop"}, {"BlockCompare", "memcmp"}};
+  for (const auto &[group, peer] : kBlockPeers) {
+    for (long size : {16L, 256L, 4096L, 65536L, 1L << 20}) {
+      std::string suffix = "/" + std::to_string(size);
+      pairs.emplace_back(std::string(group) + ":vigil" + suffix, std::string(group) + ":" + peer + suffix);
+    }
+  }
+  pairs.emplace_back("SmallBlocks:vigil", "SmallBlocks:malloc");
+  pairs.emplace_back("Append:vigil/13", "Append:vector/13");
+  pairs.emplace_back("Append:vigil/1024", "Append:vector/1024");
+  return vigil::bench::RunWithRatios(argc, argv, pairs);
+}

@@ -2,8 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
-#include "bench/peer_ratio.hpp"
+#include "bench/bench_ratios.hpp"
 #include "lib/random/random_generators.h"
 
 namespace {
@@ -42,16 +45,19 @@ void Generator(benchmark::State &state) {
 
 }  // namespace
 
-#define VIGIL_GENERATOR(name)                                              \
-  BENCHMARK(Generator<name>)->Name(#name ":vigil");                        \
-  BENCHMARK(Mt19937)->Name(#name ":mt19937")
+BENCHMARK(Mt19937)->Name("mt19937");
+BENCHMARK(Generator<StandardRandom>)->Name("StandardRandom");
+BENCHMARK(Generator<Shift32Random>)->Name("Shift32Random");
+BENCHMARK(Generator<MixRandom>)->Name("MixRandom");
+BENCHMARK(Generator<HashRandom>)->Name("HashRandom");
+BENCHMARK(Generator<R250Random>)->Name("R250Random");
+BENCHMARK(Generator<ParkMillerRandomInteger>)->Name("ParkMillerRandomInteger");
+BENCHMARK(Generator<ParkMillerRandomFloat>)->Name("ParkMillerRandomFloat");
 
-VIGIL_GENERATOR(StandardRandom);
-VIGIL_GENERATOR(Shift32Random);
-VIGIL_GENERATOR(MixRandom);
-VIGIL_GENERATOR(HashRandom);
-VIGIL_GENERATOR(R250Random);
-VIGIL_GENERATOR(ParkMillerRandomInteger);
-VIGIL_GENERATOR(ParkMillerRandomFloat);
-
-int main(int argc, char **argv) { return vigil::bench::RunWithPeerRatios(argc, argv); }
+int main(int argc, char **argv) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const char *name : {"StandardRandom", "Shift32Random", "MixRandom", "HashRandom", "R250Random",
+                           "ParkMillerRandomInteger", "ParkMillerRandomFloat"})
+    pairs.emplace_back(name, "mt19937");
+  return vigil::bench::RunWithRatios(argc, argv, pairs);
+}

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "lib/hash/hash_functions.hpp"
+#include "lib/memory/short_runs.hpp"
 #include "platform/core/result_codes.h"
 
 namespace {
@@ -18,7 +19,7 @@ HashTableNode *&Bucket(HashTable &table, const void *key, UInt32 keyLength) {
 // Keys match when they have the same length and bytes; comparing the lengths
 // keeps a longer lookup key from being compared past a shorter stored key.
 bool Matches(const HashTableNode &node, const void *key, UInt32 keyLength) {
-  return node.keyLength == keyLength && (keyLength == 0 || std::memcmp(node.key, key, keyLength) == 0);
+  return node.keyLength == keyLength && vigil::memory::EqualBytes(node.key, key, keyLength);
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "lib/memory/short_runs.hpp"
+
 namespace {
+
+using vigil::memory::SetShort;
 
 constexpr std::uintptr_t kGroup = 32;
 
@@ -46,20 +50,24 @@ void MemTrash(UInt32 destLength, void *dest) {
 // The C library's fill already aligns its destination and stores in the widest
 // steps the processor has, which is what these need.
 void BlockSet(void *dest, UInt32 length, UInt8 value) {
-  if (length != 0) std::memset(dest, value, length);
+  if (length <= 16)
+    SetShort(Bytes(dest), length, value);
+  else
+    std::memset(dest, value, length);
 }
 
 void BlockClear(void *dest, UInt32 length) {
-  if (length != 0) std::memset(dest, 0, length);
+  if (length <= 16)
+    SetShort(Bytes(dest), length, 0);
+  else
+    std::memset(dest, 0, length);
 }
 
 Boolean MemEqual(const void *a, UInt32 aLength, const void *b, UInt32 bLength) {
   return aLength == bLength && (aLength == 0 || std::memcmp(a, b, aLength) == 0);
 }
 
-Boolean BlockCompare(UInt32 length, const void *a, const void *b) {
-  return length == 0 || std::memcmp(a, b, length) == 0;
-}
+Boolean BlockCompare(UInt32 length, const void *a, const void *b) { return vigil::memory::EqualBytes(a, b, length); }
 
 void BlockSwap(void *a, void *b, UInt32 length) {
   if (a == b || length == 0) return;

@@ -35,14 +35,16 @@ TEST(MemTrash, WritesTheTrashPattern) {
 
 TEST(BlockSet, SetsExactlyTheRangeAtAnyAlignment) {
   alignas(32) std::array<UInt8, 160> area;
-  for (UInt32 offset : {0u, 5u, 31u}) {
-    area.fill(0xAA);
-    BlockSet(area.data() + offset, 100, 0x5C);
-    for (UInt32 i = 0; i < area.size(); ++i)
-      ASSERT_EQ(area[i], i >= offset && i < offset + 100 ? 0x5C : 0xAA) << offset << " " << i;
-    area.fill(0xAA);
-    BlockClear(area.data() + offset, 100);
-    for (UInt32 i = 0; i < area.size(); ++i) ASSERT_EQ(area[i], i >= offset && i < offset + 100 ? 0 : 0xAA);
+  for (UInt32 length : {0u, 1u, 3u, 4u, 7u, 8u, 15u, 16u, 17u, 100u}) {
+    for (UInt32 offset : {0u, 5u, 31u}) {
+      area.fill(0xAA);
+      BlockSet(area.data() + offset, length, 0x5C);
+      for (UInt32 i = 0; i < area.size(); ++i)
+        ASSERT_EQ(area[i], i >= offset && i < offset + length ? 0x5C : 0xAA) << offset << " " << i;
+      area.fill(0xAA);
+      BlockClear(area.data() + offset, length);
+      for (UInt32 i = 0; i < area.size(); ++i) ASSERT_EQ(area[i], i >= offset && i < offset + length ? 0 : 0xAA);
+    }
   }
 }
 
@@ -58,6 +60,18 @@ TEST(BlockCompare, ComparesTheFirstBytes) {
   EXPECT_TRUE(BlockCompare(7, "abcdefgX", "abcdefgY"));
   EXPECT_FALSE(BlockCompare(8, "abcdefgX", "abcdefgY"));
   EXPECT_FALSE(BlockCompare(5, "Xbcde", "abcde"));
+}
+
+TEST(BlockCompare, FindsADifferenceAtEveryPositionOfShortRuns) {
+  for (UInt32 length = 0; length <= 40; ++length) {
+    Bytes a(length + 1, 7), b(length + 1, 7);
+    EXPECT_TRUE(BlockCompare(length, a.data() + 1, b.data() + 1));
+    for (UInt32 at = 0; at < length; ++at) {
+      b[1 + at] = 8;
+      EXPECT_FALSE(BlockCompare(length, a.data() + 1, b.data() + 1)) << length << " " << at;
+      b[1 + at] = 7;
+    }
+  }
 }
 
 TEST(BlockSwap, ExchangesRangesOfEverySizeAndAlignment) {
