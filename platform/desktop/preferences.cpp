@@ -1,14 +1,15 @@
 #include "platform/desktop/preferences.hpp"
 
+#include "platform/desktop/atomic_file.hpp"
 #include "platform/desktop/xdg_directories.hpp"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <span>
 
 namespace vigil::desktop {
 namespace {
@@ -39,37 +40,16 @@ bool HasLineBreak(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-bool WriteAll(int descriptor, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t written = write(descriptor, data.data(), data.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    data.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
-}
-
-// Writes a new file beside the old one, flushes it and renames it over the old
-// one, so that a crash leaves either file whole, never a mixture.
-bool ReplaceFile(const std::string &path, std::string_view contents) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+// The file is made first, empty and for its owner only, so that the atomic
+// writer, which keeps an existing file's permissions, never shows a password to
+// anyone else, not even for a moment.
+bool CreatePrivateFile(const std::string &path) {
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
   if (error) return false;
-  std::string temporary = path + ".XXXXXX";
-  const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);  // mode 0600
-  if (descriptor < 0) return false;
-  const bool written = WriteAll(descriptor, contents) && fsync(descriptor) == 0;
-  if (close(descriptor) != 0 || !written || rename(temporary.c_str(), path.c_str()) != 0) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  const int folderDescriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderDescriptor >= 0) {
-    fsync(folderDescriptor);
-    close(folderDescriptor);
-  }
-  return true;
+  const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (descriptor >= 0) return close(descriptor) == 0;
+  return errno == EEXIST;
 }
 
 }  // namespace
@@ -132,7 +112,9 @@ bool Preferences::set(std::string_view section, std::string_view key, std::strin
 bool Preferences::save() const {
   std::string contents;
   for (const std::string &line : lines_) contents += line + "\n";
-  return ReplaceFile(path_, contents);
+  if (!CreatePrivateFile(path_)) return false;
+  const std::span bytes(reinterpret_cast<const std::uint8_t *>(contents.data()), contents.size());
+  return !WriteFileAtomically(path_, bytes).has_value();
 }
 
 }  // namespace vigil::desktop

@@ -40,7 +40,7 @@ class DefaultApplications : public ::testing::Test {
     const std::string handler = temp_.File(
         "bin/record-handler",
         "#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + temp_ / "opened.tmp" + "\"\n"
-        "mv \"" + temp_ / "opened.tmp" + "\" \"" + temp_ / "opened" + "\"\nexec sleep 3\n");
+        "mv \"" + temp_ / "opened.tmp" + "\" \"" + temp_ / "opened" + "\"\nexec sleep 1\n");
     chmod(handler.c_str(), 0755);
     temp_.File("data/applications/vigil-recorder.desktop",
                "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" + handler +
