@@ -1,5 +1,6 @@
 #include "platform/desktop/child_processes.hpp"
 
+#include "tests/support/file_contents.hpp"
 #include "tests/support/scoped_environment.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -8,13 +9,13 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using vigil::testing::FileContents;
 using namespace std::chrono_literals;
 using namespace vigil::desktop;
 
@@ -23,13 +24,6 @@ std::string Script(const vigil::testing::TempFolder &temp, const std::string &na
   const std::string path = temp.File(name, "#!/bin/sh\n" + body);
   chmod(path.c_str(), 0755);
   return path;
-}
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
 }
 
 TEST(ChildProcesses, FindsProgramsInPathThenInExtraFolders) {
@@ -53,7 +47,7 @@ TEST(ChildProcesses, RunsWithInputAndAnswersTheExitStatus) {
   const std::string copy = Script(temp, "copy", "cat > \"$1\"\nexit 3\n");
   const std::string input(1 << 20, 'x');  // more than a socket buffer holds
   EXPECT_EQ(RunWithInput(copy, {"copy", temp / "out"}, input, 10s), 3);
-  EXPECT_EQ(Contents(temp / "out"), input);
+  EXPECT_EQ(FileContents(temp / "out"), input);
   EXPECT_EQ(RunWithInput(temp / "missing", {"missing"}, "", 10s), std::nullopt);
 }
 
@@ -77,7 +71,7 @@ TEST(ChildProcesses, LaunchesDetachedWithoutWaiting) {
   for (int i = 0; i < 500 && !std::filesystem::exists(marker); ++i) {
     std::this_thread::sleep_for(10ms);
   }
-  EXPECT_EQ(Contents(marker), temp / "work" + "\n");
+  EXPECT_EQ(FileContents(marker), temp / "work" + "\n");
   EXPECT_FALSE(LaunchDetached(temp / "missing", {"missing"}, ""));
   EXPECT_FALSE(LaunchDetached(temp.File("plain", "data"), {"plain"}, ""));
   EXPECT_FALSE(LaunchDetached(slow, {"slow", marker}, temp / "no-such-folder"));

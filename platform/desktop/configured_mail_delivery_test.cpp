@@ -1,26 +1,21 @@
 // Delivery through the local sendmail program; SMTP servers are end-to-end tests.
 #include "platform/desktop/configured_mail_delivery.hpp"
 
+#include "tests/support/file_contents.hpp"
 #include "tests/support/scoped_environment.hpp"
 #include "tests/support/temp_folder.hpp"
 
 #include <sys/stat.h>
 
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using vigil::desktop::ConfiguredMailDelivery;
+using vigil::testing::FileContents;
 
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
-}
+using vigil::desktop::ConfiguredMailDelivery;
 
 class SendmailDelivery : public ::testing::Test {
  protected:
@@ -44,8 +39,8 @@ class SendmailDelivery : public ::testing::Test {
 
 TEST_F(SendmailDelivery, HandsTheMessageToSendmail) {
   ASSERT_TRUE(delivery().deliverMessage("Body\nline", "Subject", " me@example.org "));
-  EXPECT_EQ(Contents(temp_ / "arguments"), "-t -i\n");
-  const std::string message = Contents(temp_ / "message");
+  EXPECT_EQ(FileContents(temp_ / "arguments"), "-t -i\n");
+  const std::string message = FileContents(temp_ / "message");
   EXPECT_EQ(message.find('\r'), std::string::npos);  // local line endings
   EXPECT_NE(message.find("\nFrom: watcher@example.org\n"), std::string::npos) << message;
   EXPECT_NE(message.find("\nTo: me@example.org\n"), std::string::npos);

@@ -1,5 +1,6 @@
 #include "platform/desktop/preferences.hpp"
 
+#include "tests/support/file_contents.hpp"
 #include "tests/support/scoped_environment.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -7,21 +8,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using vigil::testing::FileContents;
+
 using vigil::desktop::Preferences;
 using vigil::testing::TempFolder;
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
-}
 
 TEST(Preferences, PathFollowsTheConfigHome) {
   vigil::testing::ScopedEnvironment environment;
@@ -52,7 +47,7 @@ TEST(Preferences, ReadsSetsAndKeepsWhatItDoesNotChange) {
   EXPECT_TRUE(preferences.set("mail", "timeout", "10"));
   EXPECT_TRUE(preferences.set("new", "key", "a = b"));
   ASSERT_TRUE(preferences.save());
-  EXPECT_EQ(Contents(path),
+  EXPECT_EQ(FileContents(path),
             "# written by hand\n"
             "[mail]\n"
             "server =  smtp://mail.example.org:587  \n"

@@ -2,27 +2,22 @@
 // failures (a refusing server, a silent one, no server at all).
 #include "platform/desktop/configured_mail_delivery.hpp"
 #include "tests/e2e/helper_process.hpp"
+#include "tests/support/file_contents.hpp"
 #include "tests/support/temp_folder.hpp"
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using vigil::testing::FileContents;
+
 using vigil::desktop::ConfiguredMailDelivery;
 using vigil::testing::HelperProcess;
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
-}
 
 class MailServer : public ::testing::Test {
  protected:
@@ -42,7 +37,7 @@ class MailServer : public ::testing::Test {
     return ConfiguredMailDelivery(temp_ / "vigil.ini", {}).deliverMessage(body, subject, to);
   }
 
-  std::string Received(const std::string &name) { return Contents(temp_ / ("received/" + name)); }
+  std::string Received(const std::string &name) { return FileContents(temp_ / ("received/" + name)); }
 
   vigil::testing::TempFolder temp_;
   std::unique_ptr<HelperProcess> server_;

@@ -1,6 +1,7 @@
 // Opening files with their default applications, configured the freedesktop.org
 // way in a data home of the test's own, with a handler that records its files.
 #include "platform/desktop/workspace.hpp"
+#include "tests/support/file_contents.hpp"
 #include "tests/support/scoped_environment.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -9,21 +10,14 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using vigil::testing::FileContents;
 using namespace std::chrono_literals;
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
-}
 
 class DefaultApplications : public ::testing::Test {
  protected:
@@ -54,7 +48,7 @@ class DefaultApplications : public ::testing::Test {
     for (int i = 0; i < 500 && !std::filesystem::exists(temp_ / "opened"); ++i) {
       std::this_thread::sleep_for(10ms);
     }
-    return Contents(temp_ / "opened");
+    return FileContents(temp_ / "opened");
   }
 
   vigil::testing::TempFolder temp_;

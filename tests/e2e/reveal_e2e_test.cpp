@@ -8,30 +8,25 @@
 #include "platform/files/catalog.h"
 #include "platform/memory/handles.h"
 #include "tests/e2e/helper_process.hpp"
+#include "tests/support/file_contents.hpp"
 #include "tests/support/scoped_environment.hpp"
 #include "tests/support/temp_folder.hpp"
 
 #include <chrono>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using vigil::testing::FileContents;
+
 using vigil::testing::HelperProcess;
 using vigil::testing::TempFolder;
 
 constexpr OSType kFileManager = VIGIL_FOUR_CHAR_CODE('M', 'A', 'C', 'S');
-
-std::string Contents(const std::string &path) {
-  std::ifstream file(path);
-  std::stringstream contents;
-  contents << file.rdbuf();
-  return contents.str();
-}
 
 FSRef RefOf(const std::string &path) {
   FSRef ref{};
@@ -73,7 +68,7 @@ TEST_F(PrivateBus, RevealShowsTheItemAndFindsTheFileManager) {
   const std::string folder = temp_.Folder("Watched folder \xC3\xA9t\xC3\xA9 #1");
   const FSRef ref = RefOf(folder);
   ASSERT_EQ(FSRefRevealInFinder(&ref), noErr);
-  EXPECT_EQ(Contents(temp_ / "calls"),
+  EXPECT_EQ(FileContents(temp_ / "calls"),
             "file://" + temp_.path() + "/Watched%20folder%20%C3%A9t%C3%A9%20%231\t\n");
 
   ProcessSerialNumber psn{0, 0};
@@ -115,7 +110,7 @@ TEST_F(PrivateBus, AFileManagerThatNeverAnswersRunsOutOfTime) {
             noErr);
   EXPECT_EQ(AESend(&event, nullptr, kAENoReply, kAENormalPriority, 30, nullptr, nullptr),
             errAETimeout);
-  EXPECT_NE(Contents(temp_ / "calls"), "");  // it got the call, and kept quiet
+  EXPECT_NE(FileContents(temp_ / "calls"), "");  // it got the call, and kept quiet
   AEDisposeDesc(&event);
   AEDisposeDesc(&target);
   DisposeHandle(reinterpret_cast<Handle>(alias));
