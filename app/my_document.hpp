@@ -72,6 +72,7 @@ class MyDocument {
   void setFileIntoWindow(std::string_view path);
   DocBool hasTargetChanged();
   void handleUserActionsForChangedTarget();
+  void sendEMail(const void *sender);
 
   // Called after every examination of a check that answered changed, before the
   // reactions run.
