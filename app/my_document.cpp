@@ -1,9 +1,12 @@
 #include "app/my_document.hpp"
 
+#include "app/document_settings.hpp"
 #include "bridge/folder_catalog.h"
 #include "platform/core/result_codes.h"
 #include "platform/desktop/file_existence.hpp"
 #include "platform/desktop/localized_strings.hpp"
+#include "platform/desktop/typedstream_reader.hpp"
+#include "platform/desktop/typedstream_writer.hpp"
 #include "platform/files/aliases.h"
 #include "platform/files/catalog.h"
 #include "platform/text/cf_string.h"
@@ -27,7 +30,7 @@ DocBool BooleanOf(const desktop::CheckBox *box) {
   return box != nullptr ? static_cast<DocBool>(box->intValue()) : 0;
 }
 
-std::string TextOf(const desktop::TextField *field) {
+std::string FieldText(const desktop::TextField *field) {
   return field != nullptr ? field->stringValue() : std::string();
 }
 
@@ -58,6 +61,10 @@ MyDocument::~MyDocument() { invalidateTimers(); }
 void MyDocument::connectOutlets(const DocumentOutlets &outlets) { mOutlets = outlets; }
 
 void MyDocument::windowControllerDidLoadNib(desktop::WindowController *controller) {
+  if (mDocData) {
+    restoreUIStateForDocument(*mDocData);
+    mDocData.reset();
+  }
   mWindowController = controller;
   if (mOutlets.mCheckBoxStartWhenDocumentOpened != nullptr &&
       mOutlets.mCheckBoxStartWhenDocumentOpened->state() != 0) {
@@ -109,7 +116,7 @@ void MyDocument::buttonStartStop(const void *sender) {
 
   mItemCountWasDifferent = 0;
   mModDateWasDifferent = 0;
-  const std::string path = TextOf(mOutlets.mFilePathTextField);
+  const std::string path = FieldText(mOutlets.mFilePathTextField);
   bool isDirectory = false;
   if (!desktop::FileExistsAtPath(path, &isDirectory) || !isDirectory) {
     updateUI(kDisplayNotAFolder);
@@ -158,7 +165,7 @@ void MyDocument::checkTimerFiredDelayed(const void *) {
   if (hasTargetChanged() == 1) {
     if (mChangeListener) {
       const bool flagged = mItemCountWasDifferent || mModDateWasDifferent;
-      mChangeListener({TextOf(mOutlets.mFilePathTextField), mItemCountWasDifferent != 0,
+      mChangeListener({FieldText(mOutlets.mFilePathTextField), mItemCountWasDifferent != 0,
                        mCurrentCheckItemCount, mModDateWasDifferent != 0, !flagged});
     }
     handleUserActionsForChangedTarget();
@@ -352,7 +359,56 @@ void MyDocument::handleChangeDone(desktop::OpenPanel &panel, SInt32 returnCode, 
 }
 
 void MyDocument::buttonRevealFolder(const void *) {
-  PathToFSRef(TextOf(mOutlets.mFilePathTextField), &mFileRef);
+  PathToFSRef(FieldText(mOutlets.mFilePathTextField), &mFileRef);
+}
+
+std::vector<std::uint8_t> MyDocument::dataRepresentationOfType(const std::string &) {
+  return makeSettingsDataRepresentation();
+}
+
+std::vector<std::uint8_t> MyDocument::makeSettingsDataRepresentation() {
+  saveUIState();  // also puts the interval's lower bound into its field
+  return Archive(SettingsFromControls(mOutlets));
+}
+
+bool MyDocument::loadDataRepresentation(const std::vector<std::uint8_t> &data, const std::string &) {
+  mDocData = data;
+  return true;
+}
+
+void MyDocument::restoreUIStateForDocument(const std::vector<std::uint8_t> &data) {
+  const std::optional<ArchivedDictionary> settings = Unarchive(data);
+  if (!settings) return;  // contents that do not decode change nothing
+  const auto restoreBox = [&](const char *key, desktop::CheckBox *box) {
+    if (const ArchivedValue *value = settings->Find(key); value != nullptr && box != nullptr) {
+      box->setState(IntegerOf(*value));
+    }
+  };
+  const auto restoreText = [&](const char *key, desktop::TextField *field) {
+    if (const ArchivedValue *value = settings->Find(key); value != nullptr && field != nullptr) {
+      field->setStringValue(app::TextOf(*value));
+    }
+  };
+  restoreBox(kSendAnEmailCheckBoxKey, mOutlets.mSendAnEmailCheckBox);
+  restoreBox(kBeepCheckBoxKey, mOutlets.mBeepCheckBox);
+  restoreBox(kRevealTargetCheckBoxKey, mOutlets.mRevealTargetCheckBox);
+  restoreBox(kCheckItemCountChangeCheckBoxKey, mOutlets.mCheckItemCountChangeCheckBox);
+  restoreBox(kCheckModificationDateChangeCheckBoxKey, mOutlets.mCheckModificationDateChangeCheckBox);
+  restoreBox(kStopCheckingForChangesCheckBoxKey, mOutlets.mStopCheckingForChangesCheckBox);
+  restoreBox(kOpenFilesCheckBoxKey, mOutlets.mCheckBoxOpenFiles);
+  restoreBox(kStartWhenDocumentCheckBoxKey, mOutlets.mCheckBoxStartWhenDocumentOpened);
+  if (const ArchivedValue *unit = settings->Find(kCheckTimeIntervalUnitsPopupKey);
+      unit != nullptr && mOutlets.mCheckTimeIntervalUnitsPopup != nullptr) {
+    mOutlets.mCheckTimeIntervalUnitsPopup->selectItemAtIndex(IntegerOf(*unit));
+  }
+  if (const ArchivedValue *path = settings->Find(kTextFieldFilePathKey)) {
+    setFileIntoWindow(app::TextOf(*path));
+  }
+  restoreText(kEMailMessageTextFieldKey, mOutlets.mEMailMessageTextField);
+  restoreText(kEMailAddressTextFieldKey, mOutlets.mEMailAddressTextField);
+  restoreText(kCheckTimeIntervalTextFieldKey, mOutlets.mCheckTimeIntervalTextField);
+  restoreText(kOpenFilePath1TextFieldKey, mOutlets.mOpenFilePath1);
+  restoreText(kOpenFilePath2TextFieldKey, mOutlets.mOpenFilePath2);
 }
 
 }  // namespace vigil::app

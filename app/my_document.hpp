@@ -8,12 +8,15 @@
 #include "app/document_outlets.hpp"
 #include "platform/core/base_types.h"
 #include "platform/desktop/desktop_services.hpp"
+#include "platform/desktop/document.hpp"
 #include "platform/desktop/window.hpp"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace vigil::app {
@@ -41,10 +44,10 @@ struct ChangeReport {
   bool folderMissing;  // not found, or no longer a folder
 };
 
-class MyDocument {
+class MyDocument : public desktop::Document {
  public:
   explicit MyDocument(desktop::DesktopServices &services);
-  ~MyDocument();  // ends the watch and its timers
+  ~MyDocument() override;  // ends the watch and its timers
   MyDocument(const MyDocument &) = delete;
   MyDocument &operator=(const MyDocument &) = delete;
 
@@ -73,6 +76,13 @@ class MyDocument {
   DocBool hasTargetChanged();
   void handleUserActionsForChangedTarget();
   void sendEMail(const void *sender);
+
+  // The settings file: saving archives the controls' settings; opening holds
+  // the contents until the window has loaded, which then restores them.
+  std::vector<std::uint8_t> dataRepresentationOfType(const std::string &type) override;
+  bool loadDataRepresentation(const std::vector<std::uint8_t> &data, const std::string &type) override;
+  std::vector<std::uint8_t> makeSettingsDataRepresentation();
+  void restoreUIStateForDocument(const std::vector<std::uint8_t> &data);
 
   // Called after every examination of a check that answered changed, before the
   // reactions run.
@@ -128,6 +138,9 @@ class MyDocument {
   DocBool mStopCheckingForChangesOnChange = 0;
   DocBool mStartWhenDocumentOpened = 0;
   DocBool mOpenFilesOnChange = 0;
+
+  // The loaded file's contents, held from loading until the window has loaded.
+  std::optional<std::vector<std::uint8_t>> mDocData;
 
   // Each watch gets a number, so that a delayed half or a delayed stop made by
   // one watch does nothing to a later one, and nothing once stopped.

@@ -1,5 +1,6 @@
 #include "app/my_document.hpp"
 
+#include "app/document_test_services.hpp"
 #include "app/stored_window.hpp"
 #include "platform/desktop/virtual_run_loop.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -19,41 +20,6 @@ namespace {
 
 using desktop::OpenPanel;
 using testing::TempFolder;
-
-// A chooser that answers as its test tells it to, when its test tells it to.
-class ScriptedPanel : public OpenPanel {
- public:
-  void setAllowsMultipleSelection(bool allow) override { multiple = allow; }
-  void setTreatsFilePackagesAsDirectories(bool treat) override { packages = treat; }
-  void setCanChooseDirectories(bool can) override { directories = can; }
-  void setCanChooseFiles(bool can) override { files = can; }
-  void setTitle(const std::string &text) override { title = text; }
-  void beginSheet(const std::string &directory, const std::string &, const std::vector<std::string> &,
-                  desktop::Window *window, std::function<void(OpenPanel &, int)> didEnd) override {
-    openedIn = directory;
-    sheetWindow = window;
-    end = std::move(didEnd);
-  }
-  std::vector<std::string> filenames() const override { return chosen; }
-
-  bool multiple = true, packages = true, directories = false, files = true;
-  std::string title, openedIn;
-  desktop::Window *sheetWindow = nullptr;
-  std::function<void(OpenPanel &, int)> end;
-  std::vector<std::string> chosen;
-};
-
-class TestServices : public desktop::DesktopServices {
- public:
-  desktop::RunLoop &runLoop() override { return loop; }
-  std::unique_ptr<OpenPanel> openPanel() override {
-    auto panel = std::make_unique<ScriptedPanel>();
-    lastPanel = panel.get();
-    return panel;
-  }
-  desktop::VirtualRunLoop loop;
-  ScriptedPanel *lastPanel = nullptr;
-};
 
 class MyDocumentTest : public ::testing::Test {
  protected:

@@ -38,10 +38,11 @@ class StoredWindow : public desktop::WindowController, public desktop::Window {
   desktop::StoredButton chooseFolder{"Choose\u2026"};
   desktop::StoredProgressIndicator progress;
   desktop::StoredButton reveal{"Reveal"};
-  desktop::StoredCheckBox checkItemCount;
+  // The layout's initial values: check every minute for both kinds of change.
+  desktop::StoredCheckBox checkItemCount{1};
   desktop::StoredTextField interval{"1"};
   desktop::StoredPopUpButton intervalUnits{1};
-  desktop::StoredCheckBox checkModificationDate;
+  desktop::StoredCheckBox checkModificationDate{1};
   desktop::StoredCheckBox sendEMail;
   desktop::StoredCheckBox beep;
   desktop::StoredCheckBox revealTarget;

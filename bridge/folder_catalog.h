@@ -16,27 +16,27 @@ extern "C" {
 OSStatus NSStringPathToFSRef(CFStringRef path, FSRef *outRef);
 
 /* The triple of a referenced item. */
-OSErr FSRefMakeFSSpec(const FSRef *ref, FSSpec *spec);
+OSErr FSRefMakeFSSpec(const FSRef *ref, FSSpec *fileSpec);
 
 /* The catalog record of the item named by volume, folder and name. */
 OSErr FSGetCatInfo(SInt16 vRefNum, SInt32 dirID, StringPtr name, CInfoPBRec *catInfo);
-OSErr FSpGetCatInfo(const FSSpec *spec, CInfoPBRec *catInfo);
+OSErr FSpGetCatInfo(const FSSpec *fileSpec, CInfoPBRec *catInfo);
 
 /* The number of items directly in a folder (hidden ones included). Written only
  * on success. */
-OSErr FSpCountItems(const FSSpec *spec, UInt32 *count);
+OSErr FSpCountItems(const FSSpec *fileSpec, UInt32 *count);
 
 /* A folder's creation and modification dates, seconds since 1904 in local time;
  * each output may be null and is written only on success. */
-OSErr FSpGetDateSeconds(const FSSpec *spec, UInt32 *created, UInt32 *modified);
+OSErr FSpGetDateSeconds(const FSSpec *fileSpec, UInt32 *created, UInt32 *modified);
 
 /* The same dates as broken-down records. */
-OSErr FSpGetDate(const FSSpec *spec, DateTimeRecord *created, DateTimeRecord *modified);
+OSErr FSpGetDate(const FSSpec *fileSpec, DateTimeRecord *created, DateTimeRecord *modified);
 
 /* The modification time at the file system's full resolution (nanoseconds since
  * 1970 UTC), for telling apart two changes within the same second. Written only
  * on success. */
-OSErr FSpGetModificationNanoseconds(const FSSpec *spec, SInt64 *modified);
+OSErr FSpGetModificationNanoseconds(const FSSpec *fileSpec, SInt64 *modified);
 
 #ifdef __cplusplus
 }

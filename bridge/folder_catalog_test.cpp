@@ -20,23 +20,23 @@ using vigil::testing::TempFolder;
 class FolderCatalogTest : public ::testing::Test {
  protected:
   // The triple of the folder at a path, through the same two calls the watch makes.
-  OSStatus SpecOf(const std::string &path, FSSpec *spec, FSRef *ref = nullptr) {
+  OSStatus SpecOf(const std::string &path, FSSpec *fileSpec, FSRef *ref = nullptr) {
     CFStringRef string = CFStringCreateWithCString(nullptr, path.c_str(), kCFStringEncodingUTF8);
     FSRef local{};
     FSRef *out = ref != nullptr ? ref : &local;
     const OSStatus result = NSStringPathToFSRef(string, out);
     CFRelease(string);
     if (result == noErr) {
-      EXPECT_EQ(FSRefMakeFSSpec(out, spec), noErr);
+      EXPECT_EQ(FSRefMakeFSSpec(out, fileSpec), noErr);
     }
     return result;
   }
 
   UInt32 Count(const std::string &path) {
-    FSSpec spec{};
-    EXPECT_EQ(SpecOf(path, &spec), noErr);
+    FSSpec fileSpec{};
+    EXPECT_EQ(SpecOf(path, &fileSpec), noErr);
     UInt32 count = 12345;
-    EXPECT_EQ(FSpCountItems(&spec, &count), noErr);
+    EXPECT_EQ(FSpCountItems(&fileSpec, &count), noErr);
     return count;
   }
 
@@ -62,15 +62,15 @@ TEST_F(FolderCatalogTest, PathToReferenceResolvesLinksAndRefusesNothing) {
   const std::string folder = temp.Folder("real");
   std::filesystem::create_directory_symlink(folder, temp / "link");
   FSRef viaLink{}, direct{};
-  FSSpec spec{};
-  ASSERT_EQ(SpecOf(temp / "link", &spec, &viaLink), noErr);
-  ASSERT_EQ(SpecOf(folder, &spec, &direct), noErr);
+  FSSpec fileSpec{};
+  ASSERT_EQ(SpecOf(temp / "link", &fileSpec, &viaLink), noErr);
+  ASSERT_EQ(SpecOf(folder, &fileSpec, &direct), noErr);
   EXPECT_EQ(std::memcmp(&viaLink, &direct, sizeof direct), 0) << "the link stands for its folder";
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(spec.name + 1), spec.name[0]), "real");
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(fileSpec.name + 1), fileSpec.name[0]), "real");
 
   FSRef ref{};
-  EXPECT_EQ(SpecOf("", &spec), paramErr) << "empty path";
-  EXPECT_EQ(SpecOf(temp / "missing", &spec), paramErr);
+  EXPECT_EQ(SpecOf("", &fileSpec), paramErr) << "empty path";
+  EXPECT_EQ(SpecOf(temp / "missing", &fileSpec), paramErr);
   EXPECT_EQ(NSStringPathToFSRef(nullptr, &ref), paramErr);
   CFStringRef string = CFStringCreateWithCString(nullptr, "/", kCFStringEncodingUTF8);
   EXPECT_EQ(NSStringPathToFSRef(string, nullptr), paramErr);
@@ -78,8 +78,8 @@ TEST_F(FolderCatalogTest, PathToReferenceResolvesLinksAndRefusesNothing) {
 
   // A link whose target is gone still names an item: the link itself.
   std::filesystem::create_symlink(temp / "gone", temp / "dangling");
-  EXPECT_EQ(SpecOf(temp / "dangling", &spec), noErr);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(spec.name + 1), spec.name[0]), "dangling");
+  EXPECT_EQ(SpecOf(temp / "dangling", &fileSpec), noErr);
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(fileSpec.name + 1), fileSpec.name[0]), "dangling");
 }
 
 TEST_F(FolderCatalogTest, DatesComeFromTheFolderAndOutputsAreOptional) {
@@ -87,38 +87,38 @@ TEST_F(FolderCatalogTest, DatesComeFromTheFolderAndOutputsAreOptional) {
   // 2001-09-09 01:46:40 UTC
   const timeval times[2] = {{1'000'000'000, 0}, {1'000'000'000, 250'000}};
   ASSERT_EQ(utimes(folder.c_str(), times), 0);
-  FSSpec spec{};
-  ASSERT_EQ(SpecOf(folder, &spec), noErr);
+  FSSpec fileSpec{};
+  ASSERT_EQ(SpecOf(folder, &fileSpec), noErr);
 
   UInt32 created = 0, modified = 0;
-  ASSERT_EQ(FSpGetDateSeconds(&spec, &created, &modified), noErr);
+  ASSERT_EQ(FSpGetDateSeconds(&fileSpec, &created, &modified), noErr);
   struct tm local {};
   const time_t when = 1'000'000'000;
   localtime_r(&when, &local);
   EXPECT_EQ(modified, 1'000'000'000u + 2'082'844'800u + local.tm_gmtoff);
   EXPECT_NE(created, 0u);
-  EXPECT_EQ(FSpGetDateSeconds(&spec, nullptr, nullptr), noErr);
+  EXPECT_EQ(FSpGetDateSeconds(&fileSpec, nullptr, nullptr), noErr);
 
   DateTimeRecord modifiedDate{};
-  ASSERT_EQ(FSpGetDate(&spec, nullptr, &modifiedDate), noErr);
+  ASSERT_EQ(FSpGetDate(&fileSpec, nullptr, &modifiedDate), noErr);
   EXPECT_EQ(modifiedDate.year, local.tm_year + 1900);
   EXPECT_EQ(modifiedDate.minute, local.tm_min);
 
   SInt64 nanoseconds = 0;
-  ASSERT_EQ(FSpGetModificationNanoseconds(&spec, &nanoseconds), noErr);
+  ASSERT_EQ(FSpGetModificationNanoseconds(&fileSpec, &nanoseconds), noErr);
   EXPECT_EQ(nanoseconds, 1'000'000'000'250'000'000LL);
 }
 
 TEST_F(FolderCatalogTest, FailedQueriesWriteNothing) {
   const std::string folder = temp.Folder("doomed");
-  FSSpec spec{};
-  ASSERT_EQ(SpecOf(folder, &spec), noErr);
+  FSSpec fileSpec{};
+  ASSERT_EQ(SpecOf(folder, &fileSpec), noErr);
   std::filesystem::remove(folder);
   UInt32 count = 7, created = 8, modified = 9;
   SInt64 nanoseconds = 10;
-  EXPECT_EQ(FSpCountItems(&spec, &count), fnfErr);
-  EXPECT_EQ(FSpGetDateSeconds(&spec, &created, &modified), fnfErr);
-  EXPECT_EQ(FSpGetModificationNanoseconds(&spec, &nanoseconds), fnfErr);
+  EXPECT_EQ(FSpCountItems(&fileSpec, &count), fnfErr);
+  EXPECT_EQ(FSpGetDateSeconds(&fileSpec, &created, &modified), fnfErr);
+  EXPECT_EQ(FSpGetModificationNanoseconds(&fileSpec, &nanoseconds), fnfErr);
   EXPECT_EQ(count, 7u);
   EXPECT_EQ(created, 8u);
   EXPECT_EQ(modified, 9u);
@@ -128,16 +128,16 @@ TEST_F(FolderCatalogTest, FailedQueriesWriteNothing) {
 
 TEST_F(FolderCatalogTest, CatalogRecordOfAFolderByTriple) {
   temp.File("box/one");
-  FSSpec spec{};
-  ASSERT_EQ(SpecOf(temp / "box", &spec), noErr);
+  FSSpec fileSpec{};
+  ASSERT_EQ(SpecOf(temp / "box", &fileSpec), noErr);
   CInfoPBRec block{};
-  ASSERT_EQ(FSpGetCatInfo(&spec, &block), noErr);
+  ASSERT_EQ(FSpGetCatInfo(&fileSpec, &block), noErr);
   EXPECT_TRUE(block.dirInfo.ioFlAttrib & ioDirMask);
   EXPECT_EQ(block.dirInfo.ioDrNmFls, 1);
-  EXPECT_EQ(block.dirInfo.ioDrParID, +spec.parID);
+  EXPECT_EQ(block.dirInfo.ioDrParID, +fileSpec.parID);
 
   CInfoPBRec byName{};
-  ASSERT_EQ(FSGetCatInfo(spec.vRefNum, spec.parID, spec.name, &byName), noErr);
+  ASSERT_EQ(FSGetCatInfo(fileSpec.vRefNum, fileSpec.parID, fileSpec.name, &byName), noErr);
   EXPECT_EQ(byName.dirInfo.ioDrDirID, block.dirInfo.ioDrDirID);
 }
 

@@ -1,30 +1,34 @@
-// The command line of the program without a display.
+// The command line of the program without a display: running watches, showing
+// a settings document and saving one.
 #pragma once
 
+#include "app/stored_window.hpp"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vigil::app {
 
-struct WatchOptions {
-  std::string folder;
-  std::string interval = "10";
-  int unit = 0;  // 0 seconds, 1 minutes, 2 hours
-  bool count = false;
-  bool modificationDate = false;
-};
+// One settings option, applied to a document's window.
+using WindowEdit = std::function<void(StoredWindow &)>;
 
 struct HeadlessCommand {
-  std::vector<WatchOptions> watches;
+  enum class Mode { kRun, kShow, kSave };
+  Mode mode = Mode::kRun;
+  std::vector<std::string> documents;
+  std::vector<WindowEdit> edits;
+  bool folderGiven = false;
 };
 
-// Parses the arguments after --headless. On a fault, answers nothing and sets
-// error to a message that names the bad argument.
-std::optional<HeadlessCommand> ParseHeadlessArguments(const std::vector<std::string> &arguments,
+// Parses the arguments after the mode's own option (--headless, --show or
+// --save). On a fault, answers nothing and sets error to a message that names
+// the bad argument.
+std::optional<HeadlessCommand> ParseHeadlessArguments(HeadlessCommand::Mode mode,
+                                                      const std::vector<std::string> &arguments,
                                                       std::string *error);
 
-// The usage text.
 std::string HeadlessUsage();
 
 }  // namespace vigil::app

@@ -10,40 +10,73 @@
 namespace vigil::app {
 namespace {
 
-TEST(HeadlessOptions, ReadsAWatch) {
+using Mode = HeadlessCommand::Mode;
+
+// The window a command's settings make of the layout's values.
+StoredWindow Applied(const HeadlessCommand &command) {
+  StoredWindow window;
+  for (const WindowEdit &edit : command.edits) edit(window);
+  return window;
+}
+
+TEST(HeadlessOptions, SettingsBecomeTheWindowsValues) {
   std::string error;
   const auto command = ParseHeadlessArguments(
-      {"--folder", "/srv/in", "--interval", "2.5", "--unit", "minutes", "--moddate"}, &error);
+      Mode::kSave,
+      {"doc.vigil", "--folder", "/srv/in", "--interval", "2.5", "--unit", "hours", "--no-count",
+       "--beep", "--email", "me@example.org", "--message", "hi", "--reveal", "--stop", "--open",
+       "/a", "--open", "/b", "--start-when-opened"},
+      &error);
   ASSERT_TRUE(command) << error;
-  ASSERT_EQ(command->watches.size(), 1u);
-  const WatchOptions &watch = command->watches[0];
-  EXPECT_EQ(watch.folder, "/srv/in");
-  EXPECT_EQ(watch.interval, "2.5");
-  EXPECT_EQ(watch.unit, 1);
-  EXPECT_FALSE(watch.count);
-  EXPECT_TRUE(watch.modificationDate);
+  EXPECT_EQ(command->documents, std::vector<std::string>{"doc.vigil"});
+  const StoredWindow window = Applied(*command);
+  EXPECT_EQ(window.folderPath.stringValue(), "/srv/in");
+  EXPECT_EQ(window.interval.stringValue(), "2.5");
+  EXPECT_EQ(window.intervalUnits.indexOfSelectedItem(), 2);
+  EXPECT_EQ(window.checkItemCount.state(), 0);
+  EXPECT_EQ(window.checkModificationDate.state(), 1) << "the layout's value stays";
+  EXPECT_EQ(window.beep.state(), 1);
+  EXPECT_EQ(window.sendEMail.state(), 1);
+  EXPECT_EQ(window.eMailAddress.stringValue(), "me@example.org");
+  EXPECT_EQ(window.eMailMessage.stringValue(), "hi");
+  EXPECT_EQ(window.revealTarget.state(), 1);
+  EXPECT_EQ(window.stopChecking.state(), 1);
+  EXPECT_EQ(window.openFiles.state(), 1);
+  EXPECT_EQ(window.openFilePath1.stringValue(), "/a");
+  EXPECT_EQ(window.openFilePath2.stringValue(), "/b");
+  EXPECT_EQ(window.startWhenOpened.state(), 1);
 
-  const auto both = ParseHeadlessArguments({"--folder", "x"}, &error);
-  ASSERT_TRUE(both);
-  EXPECT_TRUE(both->watches[0].count && both->watches[0].modificationDate);
+  const auto off = ParseHeadlessArguments(Mode::kSave, {"d", "--no-email", "--no-open"}, &error);
+  ASSERT_TRUE(off);
+  StoredWindow on;
+  on.sendEMail.setState(1);
+  on.openFiles.setState(1);
+  for (const WindowEdit &edit : off->edits) edit(on);
+  EXPECT_EQ(on.sendEMail.state(), 0);
+  EXPECT_EQ(on.openFiles.state(), 0);
 }
 
 TEST(HeadlessOptions, FaultsNameTheArgument) {
   struct Case {
+    Mode mode;
     std::vector<std::string> arguments;
     const char *named;
   } const cases[] = {
-      {{"--folder"}, "--folder"},
-      {{"--folder", "x", "--interval", "0"}, "--interval"},
-      {{"--folder", "x", "--interval", "10s"}, "10s"},
-      {{"--folder", "x", "--interval", "-1"}, "-1"},
-      {{"--folder", "x", "--unit", "days"}, "days"},
-      {{"--folder", "x", "--frobnicate"}, "--frobnicate"},
-      {{"--count"}, "--folder"},
+      {Mode::kRun, {"--folder"}, "--folder"},
+      {Mode::kRun, {"--folder", "x", "--interval", "0"}, "--interval"},
+      {Mode::kRun, {"--folder", "x", "--interval", "10s"}, "10s"},
+      {Mode::kRun, {"--folder", "x", "--interval", "-1"}, "-1"},
+      {Mode::kRun, {"--folder", "x", "--unit", "days"}, "days"},
+      {Mode::kRun, {"--folder", "x", "--frobnicate"}, "--frobnicate"},
+      {Mode::kRun, {"--count"}, "--folder"},
+      {Mode::kRun, {"--folder", "x", "--open", "a", "--open", "b", "--open", "c"}, "--open"},
+      {Mode::kShow, {}, "--show"},
+      {Mode::kShow, {"a.vigil", "--beep"}, "--show"},
+      {Mode::kSave, {"a.vigil", "b.vigil"}, "--save"},
   };
   for (const Case &c : cases) {
     std::string error;
-    EXPECT_FALSE(ParseHeadlessArguments(c.arguments, &error));
+    EXPECT_FALSE(ParseHeadlessArguments(c.mode, c.arguments, &error));
     EXPECT_NE(error.find(c.named), std::string::npos) << error;
   }
 }

@@ -1,16 +1,18 @@
 #include "app/headless/headless_runner.hpp"
 
-#include "app/headless/headless_options.hpp"
-#include "app/stored_window.hpp"
+#include "app/document_settings.hpp"
 #include "app/headless/status_printer.hpp"
 #include "app/my_document.hpp"
+#include "app/stored_window.hpp"
 #include "platform/desktop/desktop_services.hpp"
 #include "platform/desktop/real_run_loop.hpp"
+#include "platform/desktop/typedstream_reader.hpp"
 
 #include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace vigil::app {
@@ -24,56 +26,99 @@ class HeadlessServices : public desktop::DesktopServices {
   desktop::RealRunLoop loop;
 };
 
-// One watch: its document, its window of stored controls and its printer.
+// A document with its window of stored controls, its file's settings put back
+// and the command's settings applied on top.
 struct HeadlessDocument {
-  HeadlessDocument(HeadlessServices &services, const WatchOptions &options, bool terminal,
-                   std::string prefix)
-      : printer(stdout, terminal, std::move(prefix)), document(services) {
-    window.folderPath.setStringValue(options.folder);
-    window.interval.setStringValue(options.interval);
-    window.intervalUnits.selectItemAtIndex(options.unit);
-    window.checkItemCount.setState(options.count ? 1 : 0);
-    window.checkModificationDate.setState(options.modificationDate ? 1 : 0);
-    window.status.onUpdate(
-        [this](const std::string &text, bool passing) { printer.status(text, passing); });
-    document.onChangeDetected([this](const ChangeReport &report) { printer.change(report); });
+  explicit HeadlessDocument(HeadlessServices &services) : document(services) {
     document.connectOutlets(window.outlets());
-    document.windowControllerDidLoadNib(&window);
   }
-
   StoredWindow window;
-  StatusPrinter printer;
   MyDocument document;
 };
 
-}  // namespace
+// Reads a settings document; answers an error naming it when it cannot be read
+// or is not one.
+std::optional<std::string> LoadSettings(const std::string &path, std::vector<std::uint8_t> *data) {
+  if (auto error = desktop::ReadWholeFile(path, data, 16 * 1024 * 1024)) return error;
+  if (!Unarchive(*data)) return "\"" + path + "\" is not a settings document";
+  return std::nullopt;
+}
 
-int RunHeadless(const std::vector<std::string> &arguments) {
-  std::string error;
-  const auto command = ParseHeadlessArguments(arguments, &error);
-  if (!command) {
-    std::fprintf(stderr, "vigil: %s\n\n%s", error.c_str(), HeadlessUsage().c_str());
-    return 2;
+std::optional<std::string> Prepare(HeadlessDocument &prepared, const std::string &path,
+                                   const HeadlessCommand &command) {
+  if (!path.empty()) {
+    std::vector<std::uint8_t> data;
+    if (auto error = LoadSettings(path, &data)) return error;
+    prepared.document.restoreUIStateForDocument(data);
   }
+  for (const WindowEdit &edit : command.edits) edit(prepared.window);
+  return std::nullopt;
+}
 
+int Fail(const std::string &message) {
+  std::fprintf(stderr, "vigil: %s\n", message.c_str());
+  return 1;
+}
+
+int Show(const HeadlessCommand &command) {
+  HeadlessServices services;
+  HeadlessDocument shown(services);
+  if (auto error = Prepare(shown, command.documents.front(), command)) return Fail(*error);
+  std::fputs(SettingsAsJson(SettingsFromControls(shown.window.outlets())).c_str(), stdout);
+  return 0;
+}
+
+int Save(const HeadlessCommand &command) {
+  const std::string &path = command.documents.front();
+  HeadlessServices services;
+  HeadlessDocument saved(services);
+  std::error_code ignored;
+  const bool exists = std::filesystem::exists(path, ignored);
+  if (auto error = Prepare(saved, exists ? path : std::string(), command)) return Fail(*error);
+  if (auto error = saved.document.saveDocumentAs(path)) return Fail(*error);
+  std::printf("%s \"%s\"\n", exists ? "Updated" : "Created", path.c_str());
+  return 0;
+}
+
+// One running watch: a document and the printer of what it shows.
+struct Watch {
+  Watch(HeadlessServices &services, bool terminal, std::string prefix)
+      : prepared(services), printer(stdout, terminal, std::move(prefix)) {
+    prepared.window.status.onUpdate(
+        [this](const std::string &text, bool passing) { printer.status(text, passing); });
+    prepared.document.onChangeDetected([this](const ChangeReport &report) { printer.change(report); });
+  }
+  HeadlessDocument prepared;
+  StatusPrinter printer;
+};
+
+int Run(const HeadlessCommand &command) {
   HeadlessServices services;
   const bool terminal = isatty(STDOUT_FILENO) != 0;
-  std::vector<std::unique_ptr<HeadlessDocument>> documents;
-  for (const WatchOptions &options : command->watches) {
-    const std::string prefix = command->watches.size() > 1 ? options.folder + ": " : "";
-    auto watch = std::make_unique<HeadlessDocument>(services, options, terminal, prefix);
-    watch->document.buttonStartStop(nullptr);
-    if (!watch->document.isRunning()) {
-      std::fprintf(stderr, "vigil: cannot watch \"%s\": %s\n", options.folder.c_str(),
-                   watch->window.status.stringValue().c_str());
-      return 1;
+  std::vector<std::string> sources = command.documents;
+  if (sources.empty()) sources.push_back(std::string());  // the settings alone
+
+  // Every document is read and checked before any watch starts.
+  std::vector<std::unique_ptr<Watch>> watches;
+  for (const std::string &source : sources) {
+    const std::string prefix = sources.size() > 1 ? std::filesystem::path(source).stem().string() + ": " : "";
+    auto watch = std::make_unique<Watch>(services, terminal, prefix);
+    if (auto error = Prepare(watch->prepared, source, command)) return Fail(*error);
+    watches.push_back(std::move(watch));
+  }
+  for (auto &watch : watches) {
+    MyDocument &document = watch->prepared.document;
+    document.windowControllerDidLoadNib(&watch->prepared.window);  // may start it
+    if (!document.isRunning()) document.buttonStartStop(nullptr);
+    if (!document.isRunning()) {
+      return Fail("cannot watch \"" + watch->prepared.window.folderPath.stringValue() +
+                  "\": " + watch->prepared.window.status.stringValue());
     }
-    documents.push_back(std::move(watch));
   }
 
   auto stopAll = [&] {
-    for (auto &watch : documents) {
-      if (watch->document.isRunning()) watch->document.buttonStartStop(nullptr);
+    for (auto &watch : watches) {
+      if (watch->prepared.document.isRunning()) watch->prepared.document.buttonStartStop(nullptr);
       watch->printer.finish();
     }
     services.loop.stop();
@@ -82,6 +127,23 @@ int RunHeadless(const std::vector<std::string> &arguments) {
   services.loop.onSignal(SIGTERM, stopAll);
   services.loop.run();
   return 0;
+}
+
+}  // namespace
+
+int RunHeadless(HeadlessCommand::Mode mode, const std::vector<std::string> &arguments) {
+  std::string error;
+  const auto command = ParseHeadlessArguments(mode, arguments, &error);
+  if (!command) {
+    std::fprintf(stderr, "vigil: %s\n\n%s", error.c_str(), HeadlessUsage().c_str());
+    return 2;
+  }
+  switch (mode) {
+    case HeadlessCommand::Mode::kShow: return Show(*command);
+    case HeadlessCommand::Mode::kSave: return Save(*command);
+    case HeadlessCommand::Mode::kRun: break;
+  }
+  return Run(*command);
 }
 
 }  // namespace vigil::app

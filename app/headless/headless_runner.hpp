@@ -1,13 +1,15 @@
-// The program without a display: runs watches from the command line until
-// interrupted, printing their status lines and the changes they see.
+// The program without a display: runs watches until interrupted, printing their
+// status lines and the changes they see; shows and saves settings documents.
 #pragma once
+
+#include "app/headless/headless_options.hpp"
 
 #include <string>
 #include <vector>
 
 namespace vigil::app {
 
-// Runs `vigil --headless ARGUMENTS...`; answers the process's exit status.
-int RunHeadless(const std::vector<std::string> &arguments);
+// Runs `vigil --headless|--show|--save ARGUMENTS...`; answers the exit status.
+int RunHeadless(HeadlessCommand::Mode mode, const std::vector<std::string> &arguments);
 
 }  // namespace vigil::app

@@ -1,6 +1,8 @@
 // The vigil program.
 #include "app/headless/headless_runner.hpp"
 
+#include <signal.h>
+
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -8,12 +10,18 @@
 
 int main(int argc, char **argv) {
   std::setlocale(LC_ALL, "");
+  // A file-size limit then shows as a failed save instead of ending the process.
+  signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (!arguments.empty() && arguments.front() == "--headless") {
-    return vigil::app::RunHeadless({arguments.begin() + 1, arguments.end()});
+  using Mode = vigil::app::HeadlessCommand::Mode;
+  if (!arguments.empty()) {
+    const std::string &first = arguments.front();
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (first == "--headless") return vigil::app::RunHeadless(Mode::kRun, rest);
+    if (first == "--show") return vigil::app::RunHeadless(Mode::kShow, rest);
+    if (first == "--save") return vigil::app::RunHeadless(Mode::kSave, rest);
   }
-  std::fprintf(stderr,
-               "vigil: this build has no desktop front end; run it without a display:\n"
-               "  vigil --headless --folder PATH [--interval N] [--unit seconds|minutes|hours]\n");
+  std::fprintf(stderr, "vigil: this build has no desktop front end; without a display, use:\n\n%s",
+               vigil::app::HeadlessUsage().c_str());
   return 2;
 }

@@ -92,6 +92,15 @@ enum {
   kLibUTF8StartErr = -6750          /* a byte that cannot start a UTF-8 sequence */
 };
 
+/* Added with the memory routines. */
+enum {
+  memSCErr = -116,           /* a negative block size */
+  cfragNoSymbolErr = -2802,  /* the shared library has no such symbol */
+  cfragNoLibraryErr = -2804, /* no shared library of that name */
+  kLibAllocatorUnavailableErr = -2053, /* the selected built-in allocator is not available */
+  kLibBlockSizeErr = -23002            /* a fixed-size allocator asked for another size */
+};
+
 #ifdef __cplusplus
 }
 #endif

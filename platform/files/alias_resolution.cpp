@@ -68,10 +68,25 @@ using namespace vigil::files;
 
 namespace {
 
-void Report(const struct stat &status, bool aliased, Boolean *targetIsFolder,
-            Boolean *wasAliased) {
+// Resolves the item at a located path and, when it was an alias, hands its
+// target to rewrite, which puts it into the caller's triple or reference.
+template <typename Rewrite>
+OSErr ResolveLocated(OSErr located, const std::string &path, Boolean resolveAliasChains,
+                     Boolean *targetIsFolder, Boolean *wasAliased, Rewrite rewrite) {
+  if (located != noErr) return located;
+  std::string target;
+  struct stat status {};
+  bool aliased = false;
+  if (const OSErr error = ResolveAliasPath(path, resolveAliasChains, &target, &status, &aliased);
+      error != noErr) {
+    return error;
+  }
+  if (aliased) {
+    if (const OSErr error = rewrite(target, status); error != noErr) return error;
+  }
   if (targetIsFolder != nullptr) *targetIsFolder = S_ISDIR(status.st_mode);
   if (wasAliased != nullptr) *wasAliased = aliased;
+  return noErr;
 }
 
 }  // namespace
@@ -81,21 +96,14 @@ extern "C" OSErr ResolveAliasFileWithMountFlags(FSSpec *theSpec, Boolean resolve
                                                 unsigned long) {
   if (theSpec == nullptr) return paramErr;
   std::string path;
-  if (const OSErr error = PathFromSpec(theSpec, &path); error != noErr) return error;
-  std::string target;
-  struct stat status {};
-  bool aliased = false;
-  if (const OSErr error = ResolveAliasPath(path, resolveAliasChains, &target, &status, &aliased);
-      error != noErr) {
-    return error;
-  }
-  if (aliased) {
-    FSSpec resolved{};
-    if (const OSErr error = SpecFromCanonicalPath(target, &resolved); error != noErr) return error;
-    *theSpec = resolved;
-  }
-  Report(status, aliased, targetIsFolder, wasAliased);
-  return noErr;
+  const OSErr located = PathFromSpec(theSpec, &path);
+  return ResolveLocated(located, path, resolveAliasChains, targetIsFolder, wasAliased,
+                        [theSpec](const std::string &target, const struct stat &) {
+                          FSSpec resolved{};
+                          const OSErr error = SpecFromCanonicalPath(target, &resolved);
+                          if (error == noErr) *theSpec = resolved;
+                          return error;
+                        });
 }
 
 extern "C" OSErr ResolveAliasFile(FSSpec *theSpec, Boolean resolveAliasChains,
@@ -109,21 +117,11 @@ extern "C" OSErr FSResolveAliasFileWithMountFlags(FSRef *theRef, Boolean resolve
                                                   unsigned long) {
   if (theRef == nullptr) return paramErr;
   std::string path;
-  if (const OSErr error = PathFromRef(theRef, &path); error != noErr) return error;
-  std::string target;
-  struct stat status {};
-  bool aliased = false;
-  if (const OSErr error = ResolveAliasPath(path, resolveAliasChains, &target, &status, &aliased);
-      error != noErr) {
-    return error;
-  }
-  if (aliased) {
-    if (const OSErr error = RefFromCanonicalPath(target, status, theRef); error != noErr) {
-      return error;
-    }
-  }
-  Report(status, aliased, targetIsFolder, wasAliased);
-  return noErr;
+  const OSErr located = PathFromRef(theRef, &path);
+  return ResolveLocated(located, path, resolveAliasChains, targetIsFolder, wasAliased,
+                        [theRef](const std::string &target, const struct stat &status) {
+                          return RefFromCanonicalPath(target, status, theRef);
+                        });
 }
 
 extern "C" OSErr FSResolveAliasFile(FSRef *theRef, Boolean resolveAliasChains,

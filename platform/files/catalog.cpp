@@ -84,8 +84,8 @@ OSErr GetCatalogRecord(CInfoPBRec *block, ItemCount count) {
   bool nameOut = false;
   OSErr result = LocateItem(block, &path, &status, &nameOut);
 
-  FSSpec spec{};
-  if (result == noErr) result = SpecFromCanonicalPath(path, &spec);
+  FSSpec fileSpec{};
+  if (result == noErr) result = SpecFromCanonicalPath(path, &fileSpec);
   UInt32 entries = 0;
   if (result == noErr && S_ISDIR(status.st_mode) && count == ItemCount::kRead) {
     result = CountFolderEntries(path, &entries);
@@ -94,7 +94,7 @@ OSErr GetCatalogRecord(CInfoPBRec *block, ItemCount count) {
   if (result != noErr) return result;
 
   if (nameOut && block->dirInfo.ioNamePtr != nullptr) {
-    std::memcpy(block->dirInfo.ioNamePtr, spec.name, spec.name[0] + 1u);
+    std::memcpy(block->dirInfo.ioNamePtr, fileSpec.name, fileSpec.name[0] + 1u);
   }
   const UInt32 created = ClockCountFromUnix(CreationTime(path, status).tv_sec);
   const UInt32 modified = ClockCountFromUnix(status.st_mtim.tv_sec);
@@ -120,7 +120,7 @@ OSErr GetCatalogRecord(CInfoPBRec *block, ItemCount count) {
     info.ioDrCrDat = created;
     info.ioDrMdDat = modified;
     info.ioDrBkDat = 0;
-    info.ioDrParID = spec.parID;
+    info.ioDrParID = fileSpec.parID;
   } else {
     HFileInfo &info = block->hFileInfo;
     std::memset(&info.ioFlFndrInfo, 0, sizeof info.ioFlFndrInfo);
@@ -136,7 +136,7 @@ OSErr GetCatalogRecord(CInfoPBRec *block, ItemCount count) {
     info.ioFlCrDat = created;
     info.ioFlMdDat = modified;
     info.ioFlBkDat = 0;
-    info.ioFlParID = spec.parID;
+    info.ioFlParID = fileSpec.parID;
     info.ioFlClpSiz = 0;
     info.ioItemCount = 0;
   }
@@ -160,20 +160,20 @@ extern "C" OSErr FSGetCatalogInfo(const FSRef *ref, FSCatalogInfoBitmap whichInf
   struct stat status {};
   if (const OSErr error = PathFromRef(ref, &path, &status); error != noErr) return error;
 
-  FSSpec spec{};
-  if (const OSErr error = SpecFromCanonicalPath(path, &spec); error != noErr) return error;
-  if (fsSpec != nullptr) *fsSpec = spec;
+  FSSpec fileSpec{};
+  if (const OSErr error = SpecFromCanonicalPath(path, &fileSpec); error != noErr) return error;
+  if (fsSpec != nullptr) *fsSpec = fileSpec;
 
   if (outName != nullptr) {
     std::string name = LastComponent(path);
-    if (spec.parID == fsRtParID) name = vigil::text::MacRomanToUtf8(PascalBytes(spec.name));
+    if (fileSpec.parID == fsRtParID) name = vigil::text::MacRomanToUtf8(PascalBytes(fileSpec.name));
     const auto utf16 = vigil::text::Utf8ToUtf16(name).value_or(std::u16string());
     outName->length = static_cast<UInt16>(std::min<size_t>(utf16.size(), 255));
     std::copy_n(utf16.begin(), outName->length, outName->unicode);
   }
 
   if (parentRef != nullptr) {
-    if (spec.parID == fsRtParID) {
+    if (fileSpec.parID == fsRtParID) {
       std::memset(parentRef, 0, sizeof *parentRef);  // a volume's root has no parent
     } else if (const OSErr error = RefFromPath(path.substr(0, std::max<size_t>(1, path.rfind('/'))),
                                                parentRef);
@@ -187,8 +187,8 @@ extern "C" OSErr FSGetCatalogInfo(const FSRef *ref, FSCatalogInfoBitmap whichInf
   const bool isFolder = S_ISDIR(status.st_mode);
   info.nodeFlags = static_cast<UInt16>((isFolder ? kFSNodeIsDirectoryMask : 0) |
                                        (IsLocked(status) ? kFSNodeLockedMask : 0));
-  info.volume = spec.vRefNum;
-  info.parentDirID = static_cast<UInt32>(spec.parID);
+  info.volume = fileSpec.vRefNum;
+  info.parentDirID = static_cast<UInt32>(fileSpec.parID);
   if (isFolder) {
     SInt32 dirID = 0;
     if (const OSErr error = FolderIDFromPath(path, status, &dirID); error != noErr) return error;

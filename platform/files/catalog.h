@@ -30,7 +30,7 @@ OSErr FSpMakeFSRef(const FSSpec *source, FSRef *newRef);
  * partial path of the platform (':'-separated; a leading ':' is relative to the
  * folder, "::" climbs one level) or a full path starting with a volume name.
  * fnfErr when only the item is missing: the triple is then still made. */
-OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, FSSpec *spec);
+OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, FSSpec *fileSpec);
 
 /* The reference of the item at a POSIX path (UTF-8); isDirectory may be null. */
 OSStatus FSPathMakeRef(const UInt8 *path, FSRef *ref, Boolean *isDirectory);

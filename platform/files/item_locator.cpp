@@ -128,17 +128,17 @@ OSErr FolderIDFromPath(const std::string &canonical, const struct stat &status, 
   return noErr;
 }
 
-OSErr SpecFromCanonicalPath(const std::string &canonical, FSSpec *spec) {
+OSErr SpecFromCanonicalPath(const std::string &canonical, FSSpec *fileSpec) {
   struct stat itemStatus {};
   const bool exists = lstat(canonical.c_str(), &itemStatus) == 0;
   if (!exists && errno != ENOENT) return ResultFromErrno(errno);
 
   Volume volume;
   if (exists && IsVolumeRoot(canonical, itemStatus.st_dev, &volume)) {
-    spec->vRefNum = volume.refNum;
-    spec->parID = fsRtParID;
-    StorePascalName(PlatformNameFromPosix(volume.name, itemStatus.st_ino), spec->name,
-                    sizeof spec->name);
+    fileSpec->vRefNum = volume.refNum;
+    fileSpec->parID = fsRtParID;
+    StorePascalName(PlatformNameFromPosix(volume.name, itemStatus.st_ino), fileSpec->name,
+                    sizeof fileSpec->name);
     return noErr;
   }
 
@@ -151,10 +151,10 @@ OSErr SpecFromCanonicalPath(const std::string &canonical, FSSpec *spec) {
   if (const OSErr error = FolderIDFromPath(folder, folderStatus, &parentID); error != noErr) {
     return error;
   }
-  spec->vRefNum = folderVolume->refNum;
-  spec->parID = parentID;
+  fileSpec->vRefNum = folderVolume->refNum;
+  fileSpec->parID = parentID;
   StorePascalName(PlatformNameFromPosix(LastComponent(canonical), exists ? itemStatus.st_ino : 0),
-                  spec->name, sizeof spec->name);
+                  fileSpec->name, sizeof fileSpec->name);
   return exists ? noErr : fnfErr;
 }
 
@@ -221,12 +221,12 @@ OSErr PathInFolder(const std::string &folder, const unsigned char *name, std::st
   return fnfErr;
 }
 
-OSErr PathFromSpec(const FSSpec *spec, std::string *path, struct stat *status) {
-  if (spec == nullptr) return paramErr;
-  if (spec->parID == fsRtParID) {
-    const auto volume = VolumeForRefNum(spec->vRefNum == 0 ? -1 : spec->vRefNum);
+OSErr PathFromSpec(const FSSpec *fileSpec, std::string *path, struct stat *status) {
+  if (fileSpec == nullptr) return paramErr;
+  if (fileSpec->parID == fsRtParID) {
+    const auto volume = VolumeForRefNum(fileSpec->vRefNum == 0 ? -1 : fileSpec->vRefNum);
     if (!volume) return nsvErr;
-    const std::string folderName = PosixNameFromPlatform(PascalBytes(spec->name));
+    const std::string folderName = PosixNameFromPlatform(PascalBytes(fileSpec->name));
     if (!folderName.empty() && folderName != volume->name) return nsvErr;
     *path = volume->mountPoint;
     struct stat rootStatus {};
@@ -235,15 +235,15 @@ OSErr PathFromSpec(const FSSpec *spec, std::string *path, struct stat *status) {
     return noErr;
   }
   std::string folder;
-  if (const OSErr error = FolderPathFromID(spec->vRefNum, spec->parID, &folder); error != noErr) {
+  if (const OSErr error = FolderPathFromID(fileSpec->vRefNum, fileSpec->parID, &folder); error != noErr) {
     return error;
   }
-  if (spec->name[0] == 0) {
+  if (fileSpec->name[0] == 0) {
     *path = folder;
     if (status != nullptr && lstat(folder.c_str(), status) != 0) return ResultFromErrno(errno);
     return noErr;
   }
-  return PathInFolder(folder, spec->name, path, status);
+  return PathInFolder(folder, fileSpec->name, path, status);
 }
 
 }  // namespace vigil::files

@@ -33,11 +33,11 @@ OSErr PathFromRef(const FSRef *ref, std::string *path, struct stat *status = nul
 
 // The triple of the item at a canonical path. The item need not exist: then the
 // triple is still made from its folder and the answer is fnfErr.
-OSErr SpecFromCanonicalPath(const std::string &canonical, FSSpec *spec);
+OSErr SpecFromCanonicalPath(const std::string &canonical, FSSpec *fileSpec);
 
 // The path a triple names. noErr when the item exists, fnfErr when only its
 // folder does (the path is still set), or the error that stopped the lookup.
-OSErr PathFromSpec(const FSSpec *spec, std::string *path, struct stat *status = nullptr);
+OSErr PathFromSpec(const FSSpec *fileSpec, std::string *path, struct stat *status = nullptr);
 
 // The path of a folder named by volume and directory ID (0 and 2 name the root).
 OSErr FolderPathFromID(SInt16 vRefNum, SInt32 dirID, std::string *path, Volume *volume = nullptr);

@@ -32,14 +32,14 @@ FSRef RefOf(const std::string &path) {
 }
 
 FSSpec SpecOf(const std::string &path) {
-  FSSpec spec{};
+  FSSpec fileSpec{};
   FSRef ref = RefOf(path);
-  EXPECT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &spec, nullptr), noErr);
-  return spec;
+  EXPECT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &fileSpec, nullptr), noErr);
+  return fileSpec;
 }
 
-std::string NameOf(const FSSpec &spec) {
-  return std::string(reinterpret_cast<const char *>(spec.name + 1), spec.name[0]);
+std::string NameOf(const FSSpec &fileSpec) {
+  return std::string(reinterpret_cast<const char *>(fileSpec.name + 1), fileSpec.name[0]);
 }
 
 TEST(ItemLocator, RootVolumeIsMinusOneWithRootFolderIDs) {
@@ -58,11 +58,11 @@ TEST(ItemLocator, ReferencesAndTriplesRoundTrip) {
   const FSRef ref = RefOf(file);
   EXPECT_EQ(PathOf(ref), file);
 
-  const FSSpec spec = SpecOf(file);
-  EXPECT_EQ(NameOf(spec), "report.txt");
-  EXPECT_GE(+spec.parID, 16);
+  const FSSpec fileSpec = SpecOf(file);
+  EXPECT_EQ(NameOf(fileSpec), "report.txt");
+  EXPECT_GE(+fileSpec.parID, 16);
   FSRef again{};
-  ASSERT_EQ(FSpMakeFSRef(&spec, &again), noErr);
+  ASSERT_EQ(FSpMakeFSRef(&fileSpec, &again), noErr);
   EXPECT_EQ(std::memcmp(&ref, &again, sizeof ref), 0) << "equal items, equal bytes";
   EXPECT_EQ(FSCompareFSRefs(&ref, &again), noErr);
   const FSRef folderRef = RefOf(temp.path());
@@ -77,7 +77,7 @@ TEST(ItemLocator, ReferencesAndTriplesRoundTrip) {
   block.dirInfo.ioVRefNum = folder.vRefNum;
   block.dirInfo.ioDrDirID = folder.parID;
   ASSERT_EQ(PBGetCatInfoSync(&block), noErr);
-  EXPECT_EQ(block.dirInfo.ioDrDirID, +spec.parID);
+  EXPECT_EQ(block.dirInfo.ioDrDirID, +fileSpec.parID);
 }
 
 TEST(ItemLocator, NamesExchangeColonAndSlashAndShortenWhatDoesNotFit) {
@@ -94,15 +94,15 @@ TEST(ItemLocator, NamesExchangeColonAndSlashAndShortenWhatDoesNotFit) {
   };
   for (const Case &c : cases) {
     const std::string file = temp.File(c.posix, "data");
-    const FSSpec spec = SpecOf(file);
+    const FSSpec fileSpec = SpecOf(file);
     if (!c.expected.empty()) {
-      EXPECT_EQ(NameOf(spec), c.expected);
+      EXPECT_EQ(NameOf(fileSpec), c.expected);
     } else {
-      EXPECT_NE(NameOf(spec).find('#'), std::string::npos) << NameOf(spec);
-      EXPECT_LE(spec.name[0], 63);
+      EXPECT_NE(NameOf(fileSpec).find('#'), std::string::npos) << NameOf(fileSpec);
+      EXPECT_LE(fileSpec.name[0], 63);
     }
     FSRef ref{};
-    ASSERT_EQ(FSpMakeFSRef(&spec, &ref), noErr) << c.posix;
+    ASSERT_EQ(FSpMakeFSRef(&fileSpec, &ref), noErr) << c.posix;
     EXPECT_EQ(PathOf(ref), file);
   }
   // The extension survives shortening.
@@ -154,10 +154,10 @@ TEST(ItemLocator, MakeFSSpecTakesPartialPaths) {
     Str255 name;
     name[0] = static_cast<unsigned char>(c.name.size());
     std::memcpy(name + 1, c.name.data(), c.name.size());
-    FSSpec spec{};
-    EXPECT_EQ(FSMakeFSSpec(a.vRefNum, aID, name, &spec), c.result) << c.name;
+    FSSpec fileSpec{};
+    EXPECT_EQ(FSMakeFSSpec(a.vRefNum, aID, name, &fileSpec), c.result) << c.name;
     if (c.expectedName != nullptr) {
-      EXPECT_EQ(NameOf(spec), c.expectedName) << c.name;
+      EXPECT_EQ(NameOf(fileSpec), c.expectedName) << c.name;
     }
   }
 }
@@ -199,16 +199,16 @@ TEST(AliasResolution, SymbolicLinksResolveLikeAliasFiles) {
   std::filesystem::create_symlink(temp / "loopB", temp / "loopA");
   std::filesystem::create_symlink(temp / "loopA", temp / "loopB");
 
-  FSSpec spec = SpecOf(temp / "link2");
+  FSSpec fileSpec = SpecOf(temp / "link2");
   Boolean isFolder = false, wasAliased = false;
-  ASSERT_EQ(ResolveAliasFileWithMountFlags(&spec, true, &isFolder, &wasAliased, 0), noErr);
+  ASSERT_EQ(ResolveAliasFileWithMountFlags(&fileSpec, true, &isFolder, &wasAliased, 0), noErr);
   EXPECT_TRUE(isFolder);
   EXPECT_TRUE(wasAliased);
-  EXPECT_EQ(NameOf(spec), "target");
+  EXPECT_EQ(NameOf(fileSpec), "target");
 
-  spec = SpecOf(temp / "link2");
-  ASSERT_EQ(ResolveAliasFile(&spec, false, &isFolder, &wasAliased), noErr);
-  EXPECT_EQ(NameOf(spec), "link1") << "one step only";
+  fileSpec = SpecOf(temp / "link2");
+  ASSERT_EQ(ResolveAliasFile(&fileSpec, false, &isFolder, &wasAliased), noErr);
+  EXPECT_EQ(NameOf(fileSpec), "link1") << "one step only";
 
   FSRef ref = RefOf(temp / "link2");
   ASSERT_EQ(FSResolveAliasFile(&ref, true, &isFolder, &wasAliased), noErr);
@@ -220,10 +220,10 @@ TEST(AliasResolution, SymbolicLinksResolveLikeAliasFiles) {
   EXPECT_EQ(PathOf(ref), target);
 
   for (const char *broken : {"dangling", "loopA"}) {
-    spec = SpecOf(temp / broken);
-    const FSSpec before = spec;
-    EXPECT_EQ(ResolveAliasFile(&spec, true, &isFolder, &wasAliased), fnfErr) << broken;
-    EXPECT_EQ(std::memcmp(&spec, &before, sizeof spec), 0) << "left as it was";
+    fileSpec = SpecOf(temp / broken);
+    const FSSpec before = fileSpec;
+    EXPECT_EQ(ResolveAliasFile(&fileSpec, true, &isFolder, &wasAliased), fnfErr) << broken;
+    EXPECT_EQ(std::memcmp(&fileSpec, &before, sizeof fileSpec), 0) << "left as it was";
   }
 }
 

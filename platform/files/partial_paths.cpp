@@ -45,8 +45,8 @@ OSErr Step(const std::string &folder, std::string_view component, std::string *p
 using namespace vigil::files;
 
 extern "C" OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName,
-                              FSSpec *spec) {
-  if (spec == nullptr) return paramErr;
+                              FSSpec *fileSpec) {
+  if (fileSpec == nullptr) return paramErr;
   const std::string_view name =
       fileName != nullptr ? std::string_view(reinterpret_cast<const char *>(fileName + 1), fileName[0])
                           : std::string_view();
@@ -77,6 +77,6 @@ extern "C" OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fil
   OSErr found = noErr;
   if (!components.back().empty()) found = Step(folder, components.back(), &item);
   if (found != noErr && found != fnfErr) return found;
-  const OSErr made = SpecFromCanonicalPath(item, spec);
+  const OSErr made = SpecFromCanonicalPath(item, fileSpec);
   return made != noErr ? made : found;
 }

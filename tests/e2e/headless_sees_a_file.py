@@ -25,7 +25,7 @@ def read_until(process, needle, seconds=20):
 
 with tempfile.TemporaryDirectory() as folder:
     process = subprocess.Popen(
-        [vigil, "--headless", "--folder", folder, "--interval", "1", "--count"],
+        [vigil, "--headless", "--folder", folder, "--interval", "1", "--unit", "seconds", "--no-moddate"],
         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     try:
         read_until(process, "Next check in 1 seconds.")

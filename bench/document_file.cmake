@@ -1,0 +1,1 @@
+target_link_libraries(bench_document_file PRIVATE vigil_desktop)
