@@ -308,19 +308,19 @@ void MyDocument::handleUserActionsForChangedTarget() {
   }
   if (mOpenFilesOnChange) {
     for (const desktop::TextField *field : {mOutlets.mOpenFilePath1, mOutlets.mOpenFilePath2}) {
-      const std::string path = TextOf(field);
+      const std::string path = FieldText(field);
       if (!path.empty() && !mServices.openFile(path)) mServices.beep();
     }
   }
 }
 
 void MyDocument::sendEMail(const void *) {
-  const std::string address = TextOf(mOutlets.mEMailAddressTextField);
+  const std::string address = FieldText(mOutlets.mEMailAddressTextField);
   const std::string folderChanged = desktop::FormatWithString(
-      LocalizedString("FolderChanged"), TextOf(mOutlets.mFilePathTextField));
+      LocalizedString("FolderChanged"), FieldText(mOutlets.mFilePathTextField));
   std::string body;
   body.reserve(100);
-  body += TextOf(mOutlets.mEMailMessageTextField);
+  body += FieldText(mOutlets.mEMailMessageTextField);
   body += "\n\n";
   body += folderChanged;
   body += "\n\n";
