@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ class ScriptedPanel : public OpenPanel {
   std::vector<std::string> chosen;
 };
 
+// One message handed to the mail service.
+struct SentMessage {
+  std::string body, subject, to;
+};
+
 class TestServices : public desktop::DesktopServices {
  public:
   desktop::RunLoop &runLoop() override { return loop; }
@@ -45,8 +51,28 @@ class TestServices : public desktop::DesktopServices {
     lastPanel = panel.get();
     return panel;
   }
+  void beep() override { events.push_back("beep"); }
+  void runAlertPanel(const std::string &title, const std::string &message,
+                     const std::string &button) override {
+    events.push_back("alert: " + title + " / " + message + " / " + button);
+  }
+  bool openFile(const std::string &path) override {
+    events.push_back("open " + path);
+    return openablePaths.count(path) != 0;
+  }
+  bool deliverMessage(const std::string &body, const std::string &subject,
+                      const std::string &to) override {
+    events.push_back("mail to " + to);
+    messages.push_back({body, subject, to});
+    return mailAccepted;
+  }
+
   desktop::VirtualRunLoop loop;
   ScriptedPanel *lastPanel = nullptr;
+  std::vector<std::string> events;  // beeps, alerts, files opened and mail, in order
+  std::vector<SentMessage> messages;
+  std::set<std::string> openablePaths;
+  bool mailAccepted = true;
 };
 
 }  // namespace vigil::app

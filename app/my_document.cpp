@@ -295,6 +295,8 @@ DocBool MyDocument::hasTargetChanged() {
 }
 
 void MyDocument::handleUserActionsForChangedTarget() {
+  if (mBeepOnChange) mServices.beep();
+  if (mSendEMailOnChange) sendEMail(this);
   mModDateWasDifferent = 0;
   mItemCountWasDifferent = 0;
   if (mStopCheckingForChangesOnChange) {
@@ -303,6 +305,35 @@ void MyDocument::handleUserActionsForChangedTarget() {
       // Only the watch that saw the change stops; a stopped one is not restarted.
       if (mRunning && watch == mWatchNumber) buttonStartStop(this);
     });
+  }
+  if (mOpenFilesOnChange) {
+    for (const desktop::TextField *field : {mOutlets.mOpenFilePath1, mOutlets.mOpenFilePath2}) {
+      const std::string path = FieldText(field);
+      if (!path.empty() && !mServices.openFile(path)) mServices.beep();
+    }
+  }
+}
+
+void MyDocument::sendEMail(const void *) {
+  const std::string address = FieldText(mOutlets.mEMailAddressTextField);
+  const std::string folderChanged = desktop::FormatWithString(
+      LocalizedString("FolderChanged"), FieldText(mOutlets.mFilePathTextField));
+  std::string body;
+  body.reserve(100);
+  body += FieldText(mOutlets.mEMailMessageTextField);
+  body += "\n\n";
+  body += folderChanged;
+  body += "\n\n";
+  if (mModDateWasDifferent) {
+    body += LocalizedString("ModDateDifferent");
+    body += "\n";
+  }
+  if (mItemCountWasDifferent) {
+    body += FormatWithInteger(LocalizedString("ItemCountDifferent"), mCurrentCheckItemCount);
+  }
+  if (!mServices.deliverMessage(body, folderChanged, address)) {
+    mServices.runAlertPanel(LocalizedString("Sending the Email notification failed."),
+                            LocalizedString("VerifyEmailSettings"), LocalizedString("OKButton"));
   }
 }
 

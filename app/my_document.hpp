@@ -75,6 +75,7 @@ class MyDocument : public desktop::Document {
   void setFileIntoWindow(std::string_view path);
   DocBool hasTargetChanged();
   void handleUserActionsForChangedTarget();
+  void sendEMail(const void *sender);
 
   // The settings file: saving archives the controls' settings; opening holds
   // the contents until the window has loaded, which then restores them.
