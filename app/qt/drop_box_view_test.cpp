@@ -7,15 +7,16 @@
 #include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 #include "app/qt/qt_text.hpp"
+#include "platform/desktop/preferences.hpp"
 
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QUrl>
 
 using vigil::qt::DocumentController;
@@ -139,6 +140,14 @@ class DropBoxViewTest : public QObject {
 
   void boxesSharingANotificationNameShowTheSamePath() {
     DocumentWindow *other = controller_->newDocument();
+    // The user's own preferences file, whose other lines a drop must keep.
+    const QString preferences = vigil::qt::FromUtf8(vigil::desktop::Preferences::DefaultPath());
+    QVERIFY(QDir().mkpath(QFileInfo(preferences).path()));
+    QFile written(preferences);
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write("# my mail server\n[mail]\nserver = smtp://mail.example.org:587\n");
+    written.close();
+
     const std::string name = "VigilWatchedFolderChanged", key = "path", prefKey = "LastDroppedFolder";
     window_->dropBox().setNotificationName(name, key, prefKey);
     other->dropBox().setNotificationName(name, key, prefKey);
@@ -149,8 +158,10 @@ class DropBoxViewTest : public QObject {
     QCOMPARE(other->form().folderPath->text(), folder_);
     // The preferences file holds the path for the next run.
     QCOMPARE(services_->userDefaults().stringForKey(prefKey), std::optional(vigil::qt::ToUtf8(folder_)));
-    QSettings file(vigil::qt::PreferencesFilePath(), QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("LastDroppedFolder")).toString(), folder_);
+    const vigil::desktop::Preferences file(vigil::desktop::Preferences::DefaultPath());
+    QCOMPARE(file.get("defaults", prefKey), std::optional(vigil::qt::ToUtf8(folder_)));
+    QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith("# my mail server\n"));
+    QCOMPARE(file.get("mail", "server"), std::optional<std::string>("smtp://mail.example.org:587"));
 
     // Setting the path without notifying leaves the other box alone.
     other->dropBox().setPath("/elsewhere", false);

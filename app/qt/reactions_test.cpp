@@ -1,0 +1,95 @@
+// The desktop's side of the reactions to a change: the alert when the e-mail
+// cannot be sent holds the watch until it is closed, and the bell is the sound
+// theme's, played by canberra-gtk-play where both are installed.
+#include "app/qt/bell_sound.hpp"
+#include "app/qt/document_controller.hpp"
+#include "app/qt/document_form.hpp"
+#include "app/qt/document_window.hpp"
+#include "app/qt/qt_desktop_services.hpp"
+#include "app/qt/qt_test_support.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+using vigil::qt::DocumentController;
+using vigil::qt::DocumentWindow;
+using vigil::qt::QtDesktopServices;
+namespace testing = vigil::qt::testing;
+
+class ReactionsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir &home_ = testing::PrivateHome();
+
+ private slots:
+  void failedMailAlertHoldsTheWatchUntilClosed() {
+    QtDesktopServices services;
+    DocumentController controller(services);
+    DocumentWindow *window = controller.newDocument();
+    vigil::qt::DocumentForm &form = window->form();
+    const QString folder = home_.path() + QStringLiteral("/mailbox");
+    QVERIFY(QDir().mkpath(folder));
+    form.folderPath->setText(folder);
+    form.interval->setText(QStringLiteral("1"));
+    form.intervalUnits->setCurrentIndex(0);
+    form.sendEMail->setChecked(true);
+    form.eMailAddress->setText(QStringLiteral("not an address"));  // refused before any delivery
+    form.startStop->click();
+    QVERIFY(window->document().isRunning());
+    QFile(folder + QStringLiteral("/new.txt")).open(QIODevice::WriteOnly);
+
+    QTRY_VERIFY_WITH_TIMEOUT(testing::VisibleDialog<QMessageBox>() != nullptr, 5000);
+    QMessageBox *alert = testing::VisibleDialog<QMessageBox>();
+    QCOMPARE(alert->text(), QStringLiteral("Sending the Email notification failed."));
+    QVERIFY(alert->informativeText().contains(QStringLiteral("vigil.ini")));
+    // While the alert is up the check does not end and no countdown runs.
+    bool held = true;
+    testing::AnswerWhenShown<QMessageBox>([&](QMessageBox *box) {
+      QTest::qWait(1500);
+      held = form.status->text() == QStringLiteral("Checking for target changes\u2026");
+      QCOMPARE(box->buttons().size(), 1);
+      QCOMPARE(box->buttons().front()->text(), QStringLiteral("OK"));
+      box->buttons().front()->click();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(testing::VisibleDialog<QMessageBox>() == nullptr, 5000);
+    QVERIFY(held);
+    QTRY_COMPARE_WITH_TIMEOUT(form.status->text(), QStringLiteral("Next check in 1 seconds."), 2000);
+    form.startStop->click();
+  }
+
+  void bellIsTheSoundThemesThroughCanberra() {
+    // A player that records how it was called, and a sound theme holding a bell.
+    const QString bin = home_.path() + QStringLiteral("/bin"), data = home_.path() + QStringLiteral("/data");
+    const QString record = home_.path() + QStringLiteral("/played");
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(data + QStringLiteral("/sounds/freedesktop/stereo")));
+    QFile player(bin + QStringLiteral("/canberra-gtk-play"));
+    QVERIFY(player.open(QIODevice::WriteOnly));
+    player.write(("#!/bin/sh\necho \"$@\" > '" + record + "'\n").toUtf8());
+    player.close();
+    player.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH"), dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("PATH", bin.toUtf8() + ':' + path);
+    qputenv("XDG_DATA_HOME", data.toUtf8());
+
+    QVERIFY(vigil::qt::BellSound::ThemeBell().isEmpty());  // no bell in the theme: the display's bell
+    QFile(data + QStringLiteral("/sounds/freedesktop/stereo/bell.oga")).open(QIODevice::WriteOnly);
+    QCOMPARE(vigil::qt::BellSound::Player(), player.fileName());
+    vigil::qt::BellSound().beep();
+    QTRY_VERIFY(QFile::exists(record));
+    QFile played(record);
+    QTRY_VERIFY(played.open(QIODevice::ReadOnly) && played.readAll() == "-i bell\n");
+
+    qputenv("PATH", path);
+    qputenv("XDG_DATA_HOME", dataHome);
+  }
+};
+
+QTEST_MAIN(ReactionsTest)
+#include "reactions_test.moc"
