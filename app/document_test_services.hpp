@@ -43,8 +43,16 @@ struct SentMessage {
   std::string body, subject, to;
 };
 
-class TestServices : public desktop::DesktopServices {
+class TestServices : public desktop::DesktopServices,
+                     desktop::Sound,
+                     desktop::AlertPresenter,
+                     desktop::Workspace,
+                     desktop::MailDelivery {
  public:
+  desktop::Sound &sound() override { return *this; }
+  desktop::AlertPresenter &alerts() override { return *this; }
+  desktop::Workspace &workspace() override { return *this; }
+  desktop::MailDelivery &mail() override { return *this; }
   desktop::RunLoop &runLoop() override { return loop; }
   std::unique_ptr<OpenPanel> openPanel() override {
     auto panel = std::make_unique<ScriptedPanel>();

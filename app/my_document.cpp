@@ -2,6 +2,7 @@
 
 #include "app/document_settings.hpp"
 #include "bridge/folder_catalog.h"
+#include "bridge/reveal.h"
 #include "platform/core/result_codes.h"
 #include "platform/desktop/file_existence.hpp"
 #include "platform/desktop/localized_strings.hpp"
@@ -295,8 +296,9 @@ DocBool MyDocument::hasTargetChanged() {
 }
 
 void MyDocument::handleUserActionsForChangedTarget() {
-  if (mBeepOnChange) mServices.beep();
+  if (mBeepOnChange) mServices.sound().beep();
   if (mSendEMailOnChange) sendEMail(this);
+  if (mRevealTargetOnChange) FSRefRevealInFinder(&mFileRef);
   mModDateWasDifferent = 0;
   mItemCountWasDifferent = 0;
   if (mStopCheckingForChangesOnChange) {
@@ -309,7 +311,7 @@ void MyDocument::handleUserActionsForChangedTarget() {
   if (mOpenFilesOnChange) {
     for (const desktop::TextField *field : {mOutlets.mOpenFilePath1, mOutlets.mOpenFilePath2}) {
       const std::string path = FieldText(field);
-      if (!path.empty() && !mServices.openFile(path)) mServices.beep();
+      if (!path.empty() && !mServices.workspace().openFile(path)) mServices.sound().beep();
     }
   }
 }
@@ -331,8 +333,8 @@ void MyDocument::sendEMail(const void *) {
   if (mItemCountWasDifferent) {
     body += FormatWithInteger(LocalizedString("ItemCountDifferent"), mCurrentCheckItemCount);
   }
-  if (!mServices.deliverMessage(body, folderChanged, address)) {
-    mServices.runAlertPanel(LocalizedString("Sending the Email notification failed."),
+  if (!mServices.mail().deliverMessage(body, folderChanged, address)) {
+    mServices.alerts().runAlertPanel(LocalizedString("Sending the Email notification failed."),
                             LocalizedString("VerifyEmailSettings"), LocalizedString("OKButton"));
   }
 }
@@ -360,6 +362,7 @@ void MyDocument::handleChangeDone(desktop::OpenPanel &panel, SInt32 returnCode, 
 
 void MyDocument::buttonRevealFolder(const void *) {
   PathToFSRef(FieldText(mOutlets.mFilePathTextField), &mFileRef);
+  FSRefRevealInFinder(&mFileRef);
 }
 
 std::vector<std::uint8_t> MyDocument::dataRepresentationOfType(const std::string &) {

@@ -1,9 +1,9 @@
 // One examination of a large folder by the watch, against a plain getdents loop
 // over the same folder and against `find DIR -mindepth 1 -maxdepth 1 | wc -l`.
+#include "app/document_test_services.hpp"
 #include "app/my_document.hpp"
 #include "app/stored_window.hpp"
 #include "bench/bench_ratios.hpp"
-#include "platform/desktop/virtual_run_loop.hpp"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -43,16 +43,9 @@ long MaxResidentKilobytes() {
   return usage.ru_maxrss;
 }
 
-class BenchServices : public vigil::desktop::DesktopServices {
- public:
-  vigil::desktop::RunLoop &runLoop() override { return loop; }
-  std::unique_ptr<vigil::desktop::OpenPanel> openPanel() override { return nullptr; }
-  vigil::desktop::VirtualRunLoop loop;
-};
-
 void BM_Examination(benchmark::State &state) {
   const std::string folder = FolderOf(static_cast<int>(state.range(0)));
-  BenchServices services;
+  vigil::app::TestServices services;
   vigil::app::StoredWindow window;
   window.folderPath.setStringValue(folder);
   window.checkItemCount.setState(1);

@@ -4,7 +4,9 @@
 #include "app/headless/status_printer.hpp"
 #include "app/my_document.hpp"
 #include "app/stored_window.hpp"
+#include "platform/desktop/configured_mail_delivery.hpp"
 #include "platform/desktop/desktop_services.hpp"
+#include "platform/desktop/preferences.hpp"
 #include "platform/desktop/real_run_loop.hpp"
 #include "platform/desktop/typedstream_reader.hpp"
 
@@ -13,17 +15,27 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace vigil::app {
 namespace {
 
+// Without a display: no panels, the terminal's bell, alerts on standard error.
 class HeadlessServices : public desktop::DesktopServices {
  public:
   desktop::RunLoop &runLoop() override { return loop; }
   std::unique_ptr<desktop::OpenPanel> openPanel() override { return nullptr; }
+  desktop::Sound &sound() override { return bell; }
+  desktop::AlertPresenter &alerts() override { return alertsOnStandardError; }
+  desktop::Workspace &workspace() override { return defaultApplications; }
+  desktop::MailDelivery &mail() override { return configuredMail; }
 
   desktop::RealRunLoop loop;
+  desktop::TerminalBell bell;
+  desktop::StreamAlertPresenter alertsOnStandardError;
+  desktop::FreedesktopWorkspace defaultApplications;
+  desktop::ConfiguredMailDelivery configuredMail{desktop::Preferences::DefaultPath()};
 };
 
 // A document with its window of stored controls, its file's settings put back
@@ -84,12 +96,15 @@ int Save(const HeadlessCommand &command) {
 struct Watch {
   Watch(HeadlessServices &services, bool terminal, std::string prefix)
       : prepared(services), printer(stdout, terminal, std::move(prefix)) {
-    prepared.window.status.onUpdate(
-        [this](const std::string &text, bool passing) { printer.status(text, passing); });
+    prepared.window.status.onUpdate([this](const std::string &text, bool passing) {
+      printer.status(text, passing);
+      if (!passing && stateShown) stateShown();
+    });
     prepared.document.onChangeDetected([this](const ChangeReport &report) { printer.change(report); });
   }
   HeadlessDocument prepared;
   StatusPrinter printer;
+  std::function<void()> stateShown;  // after each display state the status line shows
 };
 
 int Run(const HeadlessCommand &command) {
@@ -116,13 +131,28 @@ int Run(const HeadlessCommand &command) {
     }
   }
 
+  auto finish = [&] {
+    for (auto &watch : watches) watch->printer.finish();
+    services.loop.stop();
+  };
   auto stopAll = [&] {
     for (auto &watch : watches) {
       if (watch->prepared.document.isRunning()) watch->prepared.document.buttonStartStop(nullptr);
-      watch->printer.finish();
     }
-    services.loop.stop();
+    finish();
   };
+  // A watch that stops itself (its stop reaction) ends the program once no
+  // other watch runs: the status line shows it first, then the stop completes.
+  for (auto &watch : watches) {
+    watch->stateShown = [&] {
+      services.loop.performAfterDelay(0, [&] {
+        for (auto &other : watches) {
+          if (other->prepared.document.isRunning()) return;
+        }
+        finish();
+      });
+    };
+  }
   services.loop.onSignal(SIGINT, stopAll);
   services.loop.onSignal(SIGTERM, stopAll);
   services.loop.run();

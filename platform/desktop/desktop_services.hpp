@@ -3,11 +3,14 @@
 // program without a display and tests each supply their own.
 #pragma once
 
+#include "platform/desktop/alert_presenter.hpp"
+#include "platform/desktop/mail_delivery.hpp"
 #include "platform/desktop/open_panel.hpp"
 #include "platform/desktop/run_loop.hpp"
+#include "platform/desktop/sound.hpp"
+#include "platform/desktop/workspace.hpp"
 
 #include <memory>
-#include <string>
 
 namespace vigil::desktop {
 
@@ -18,19 +21,12 @@ class DesktopServices {
   // A new open panel; none where there is no display to show one.
   virtual std::unique_ptr<OpenPanel> openPanel() = 0;
 
-  // The system alert sound.
-  virtual void beep() = 0;
-
-  // Shows a modal alert with one button and returns when it is closed.
-  virtual void runAlertPanel(const std::string &title, const std::string &message,
-                             const std::string &defaultButton) = 0;
-
-  // Opens a file with its default application; true when a handler took it.
-  virtual bool openFile(const std::string &path) = 0;
-
-  // Hands a plain-text message to the mail service; true when it was accepted.
-  virtual bool deliverMessage(const std::string &body, const std::string &subject,
-                              const std::string &to) = 0;
+  // The alert sound, modal alerts, opening files with their default
+  // applications, and the mail service.
+  virtual Sound &sound() = 0;
+  virtual AlertPresenter &alerts() = 0;
+  virtual Workspace &workspace() = 0;
+  virtual MailDelivery &mail() = 0;
 };
 
 }  // namespace vigil::desktop
