@@ -19,15 +19,10 @@ class QtDesktopServices : public desktop::DesktopServices {
  public:
   desktop::RunLoop &runLoop() override { return loop_; }
   std::unique_ptr<desktop::OpenPanel> openPanel() override;
-  void beep() override { bell_.beep(); }
-  void runAlertPanel(const std::string &title, const std::string &message,
-                     const std::string &defaultButton) override {
-    alerts_.runAlertPanel(title, message, defaultButton);
-  }
-  bool openFile(const std::string &path) override { return workspace_.openFile(path); }
-  bool deliverMessage(const std::string &body, const std::string &subject, const std::string &to) override {
-    return mail_.deliverMessage(body, subject, to);
-  }
+  desktop::Sound &sound() override { return bell_; }
+  desktop::AlertPresenter &alerts() override { return alerts_; }
+  desktop::Workspace &workspace() override { return workspace_; }
+  desktop::MailDelivery &mail() override { return mail_; }
 
   desktop::UserDefaults &userDefaults() { return defaults_; }
 

@@ -42,8 +42,8 @@ void AnswerWhenShown(std::function<void(Dialog *)> answer, bool *answered = null
     timer->stop();
     timer->deleteLater();
     if (dialog == nullptr) return;
-    if (answered != nullptr) *answered = true;
     answer(dialog);
+    if (answered != nullptr) *answered = true;
   });
   timer->start(20);
 }
