@@ -1,10 +1,8 @@
 // A real document window on the offscreen platform, driven as a user would:
 // typing into the fields, clicking Start and Stop, choosing a folder, moving
 // through the controls with Tab, and closing with unsaved changes.
-#include "app/qt/document_controller.hpp"
 #include "app/qt/document_form.hpp"
 #include "app/qt/document_window.hpp"
-#include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 
 #include <QCheckBox>
@@ -17,9 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-using vigil::qt::DocumentController;
 using vigil::qt::DocumentWindow;
-using vigil::qt::QtDesktopServices;
 namespace testing = vigil::qt::testing;
 
 class DocumentWindowTest : public QObject {
@@ -27,8 +23,7 @@ class DocumentWindowTest : public QObject {
 
  private:
   QTemporaryDir &home_ = testing::PrivateHome();
-  std::unique_ptr<QtDesktopServices> services_;
-  std::unique_ptr<DocumentController> controller_;
+  std::unique_ptr<testing::TestApplication> application_;
   DocumentWindow *window_ = nullptr;
 
   vigil::qt::DocumentForm &form() { return window_->form(); }
@@ -42,15 +37,13 @@ class DocumentWindowTest : public QObject {
 
  private slots:
   void init() {
-    services_ = std::make_unique<QtDesktopServices>();
-    controller_ = std::make_unique<DocumentController>(*services_);
-    window_ = controller_->newDocument();
+    application_ = std::make_unique<testing::TestApplication>();
+    window_ = application_->controller.newDocument();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
 
   void cleanup() {
-    controller_.reset();
-    services_.reset();
+    application_.reset();
   }
 
   void opensWithTheLayoutsValues() {
@@ -171,20 +164,20 @@ class DocumentWindowTest : public QObject {
     testing::AnswerWhenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); }, &asked);
     QVERIFY(!window_->close());
     QVERIFY(asked);
-    QCOMPARE(controller_->windows().size(), size_t{1});
+    QCOMPARE(application_->controller.windows().size(), size_t{1});
 
     asked = false;
     testing::AnswerWhenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Discard)->click(); },
                                           &asked);
     QVERIFY(window_->close());
     QVERIFY(asked);
-    QVERIFY(controller_->windows().empty());
+    QVERIFY(application_->controller.windows().empty());
   }
 
   void closingWithoutChangesAsksNothing() {
     QVERIFY(window_->close());
     QVERIFY(testing::VisibleDialog<QMessageBox>() == nullptr);
-    QVERIFY(controller_->windows().empty());
+    QVERIFY(application_->controller.windows().empty());
   }
 };
 

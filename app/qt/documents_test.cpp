@@ -1,10 +1,8 @@
 // Documents in the desktop application: saving through the Save As dialog and
 // opening again, the title and its edited mark, Open Recent, files that are not
 // settings documents, files that cannot be read, and saves that fail.
-#include "app/qt/document_controller.hpp"
 #include "app/qt/document_form.hpp"
 #include "app/qt/document_window.hpp"
-#include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 #include "app/qt/qt_text.hpp"
 
@@ -17,9 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-using vigil::qt::DocumentController;
 using vigil::qt::DocumentWindow;
-using vigil::qt::QtDesktopServices;
 namespace testing = vigil::qt::testing;
 
 class DocumentsTest : public QObject {
@@ -27,8 +23,7 @@ class DocumentsTest : public QObject {
 
  private:
   QTemporaryDir &home_ = testing::PrivateHome();
-  std::unique_ptr<QtDesktopServices> services_;
-  std::unique_ptr<DocumentController> controller_;
+  std::unique_ptr<testing::TestApplication> application_;
 
   QString pathIn(const QString &name) { return home_.path() + QLatin1Char('/') + name; }
 
@@ -51,17 +46,15 @@ class DocumentsTest : public QObject {
 
  private slots:
   void init() {
-    services_ = std::make_unique<QtDesktopServices>();
-    controller_ = std::make_unique<DocumentController>(*services_);
+    application_ = std::make_unique<testing::TestApplication>();
   }
 
   void cleanup() {
-    controller_.reset();
-    services_.reset();
+    application_.reset();
   }
 
   void savedSettingsComeBackWhenReopened() {
-    DocumentWindow *window = controller_->newDocument();
+    DocumentWindow *window = application_->controller.newDocument();
     vigil::qt::DocumentForm &form = window->form();
     form.folderPath->setText(QStringLiteral("/srv/incoming \u00e9t\u00e9"));
     form.interval->setText(QStringLiteral("0.5"));
@@ -86,12 +79,12 @@ class DocumentsTest : public QObject {
     QVERIFY(!window->isWindowModified());
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("Incoming")));
     QCOMPARE(form.interval->text(), QStringLiteral("1"));  // saved as one unit
-    QCOMPARE(controller_->recentDocuments().paths().value(0), path);
+    QCOMPARE(application_->controller.recentDocuments().paths().value(0), path);
 
     QVERIFY(window->close());
-    QVERIFY(controller_->windows().empty());
+    QVERIFY(application_->controller.windows().empty());
 
-    DocumentWindow *reopened = controller_->openDocument(path);
+    DocumentWindow *reopened = application_->controller.openDocument(path);
     QVERIFY(reopened != nullptr);
     vigil::qt::DocumentForm &again = reopened->form();
     QCOMPARE(again.folderPath->text(), QStringLiteral("/srv/incoming \u00e9t\u00e9"));
@@ -112,35 +105,35 @@ class DocumentsTest : public QObject {
     QVERIFY(!reopened->isWindowModified());  // putting settings back is no edit
 
     // Opening it again brings the same window forward.
-    QCOMPARE(controller_->openDocument(path), reopened);
-    QCOMPARE(controller_->windows().size(), size_t{1});
+    QCOMPARE(application_->controller.openDocument(path), reopened);
+    QCOMPARE(application_->controller.windows().size(), size_t{1});
   }
 
   void documentSavedToStartWhenOpenedStarts() {
-    DocumentWindow *window = controller_->newDocument();
+    DocumentWindow *window = application_->controller.newDocument();
     window->form().folderPath->setText(home_.path());
     window->form().startWhenOpened->setChecked(true);
     const QString path = pathIn(QStringLiteral("Starts.vigil"));
     QVERIFY(!window->document().saveDocumentAs(vigil::qt::ToUtf8(path)));
     QVERIFY(window->close());
-    DocumentWindow *opened = controller_->openDocument(path);
+    DocumentWindow *opened = application_->controller.openDocument(path);
     QVERIFY(opened != nullptr && opened->document().isRunning());
     QCOMPARE(opened->form().startStop->text(), QStringLiteral("Stop"));
   }
 
   void recentMenuOpensADocument() {
-    DocumentWindow *window = controller_->newDocument();
+    DocumentWindow *window = application_->controller.newDocument();
     const QString path = pathIn(QStringLiteral("Recent.vigil"));
     answerSaveAs(path);
     QVERIFY(window->saveAs());
     QVERIFY(window->close());
     QMenu menu;
-    controller_->fillRecentMenu(&menu);
+    application_->controller.fillRecentMenu(&menu);
     QAction *first = menu.actions().value(0);
     QVERIFY(first != nullptr && first->text().startsWith(QStringLiteral("Recent.vigil")));
     first->trigger();
-    QCOMPARE(controller_->windows().size(), size_t{1});
-    QCOMPARE(controller_->windows().front()->document().fileName(), vigil::qt::ToUtf8(path));
+    QCOMPARE(application_->controller.windows().size(), size_t{1});
+    QCOMPARE(application_->controller.windows().front()->document().fileName(), vigil::qt::ToUtf8(path));
   }
 
   void fileThatIsNotASettingsDocumentOpensWithTheLayoutsValues() {
@@ -149,7 +142,7 @@ class DocumentsTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("just some notes\n");
     file.close();
-    DocumentWindow *window = controller_->openDocument(path);
+    DocumentWindow *window = application_->controller.openDocument(path);
     QVERIFY(window != nullptr);
     QVERIFY(testing::VisibleDialog<QMessageBox>() == nullptr);
     QCOMPARE(window->form().interval->text(), QStringLiteral("1"));
@@ -162,9 +155,9 @@ class DocumentsTest : public QObject {
     for (const QString &path : {pathIn(QStringLiteral("missing.vigil")), home_.path()}) {
       QString texts;
       answerAlert(&texts);
-      QVERIFY(controller_->openDocument(path) == nullptr);
+      QVERIFY(application_->controller.openDocument(path) == nullptr);
       QVERIFY2(texts.contains(path), qPrintable(texts));
-      QVERIFY(controller_->windows().empty());
+      QVERIFY(application_->controller.windows().empty());
     }
   }
 
@@ -172,7 +165,7 @@ class DocumentsTest : public QObject {
     const QString folder = pathIn(QStringLiteral("goes-away"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + QStringLiteral("/Doc.vigil");
-    DocumentWindow *window = controller_->newDocument();
+    DocumentWindow *window = application_->controller.newDocument();
     QVERIFY(!window->document().saveDocumentAs(vigil::qt::ToUtf8(path)));
     window->form().beep->setChecked(true);
     QVERIFY(QDir(folder).removeRecursively());
@@ -184,8 +177,8 @@ class DocumentsTest : public QObject {
   }
 
   void quitAsksEveryEditedDocumentAndStopsAtCancel() {
-    DocumentWindow *first = controller_->newDocument();
-    DocumentWindow *second = controller_->newDocument();
+    DocumentWindow *first = application_->controller.newDocument();
+    DocumentWindow *second = application_->controller.newDocument();
     first->form().beep->setChecked(true);
     second->form().beep->setChecked(true);
     int asked = 0;
@@ -197,9 +190,9 @@ class DocumentsTest : public QObject {
       ++asked;
       box->button(QMessageBox::Cancel)->click();
     });
-    QVERIFY(!controller_->closeAll());
+    QVERIFY(!application_->controller.closeAll());
     QCOMPARE(asked, 2);
-    QCOMPARE(controller_->windows().size(), size_t{1});
+    QCOMPARE(application_->controller.windows().size(), size_t{1});
   }
 };
 

@@ -1,10 +1,8 @@
 // Real drops of text/uri-list data on the document window's drop box, and two
 // boxes that share a notification name and a preferences key.
-#include "app/qt/document_controller.hpp"
 #include "app/qt/document_form.hpp"
 #include "app/qt/document_window.hpp"
 #include "app/qt/drop_box_view.hpp"
-#include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 #include "app/qt/qt_text.hpp"
 #include "platform/desktop/preferences.hpp"
@@ -19,10 +17,8 @@
 #include <QPushButton>
 #include <QUrl>
 
-using vigil::qt::DocumentController;
 using vigil::qt::DocumentWindow;
 using vigil::qt::DropBoxView;
-using vigil::qt::QtDesktopServices;
 namespace testing = vigil::qt::testing;
 
 namespace {
@@ -66,8 +62,7 @@ class DropBoxViewTest : public QObject {
 
  private:
   QTemporaryDir &home_ = testing::PrivateHome();
-  std::unique_ptr<QtDesktopServices> services_;
-  std::unique_ptr<DocumentController> controller_;
+  std::unique_ptr<testing::TestApplication> application_;
   DocumentWindow *window_ = nullptr;
   QString folder_;
   QString file_;
@@ -84,14 +79,12 @@ class DropBoxViewTest : public QObject {
   }
 
   void init() {
-    services_ = std::make_unique<QtDesktopServices>();
-    controller_ = std::make_unique<DocumentController>(*services_);
-    window_ = controller_->newDocument();
+    application_ = std::make_unique<testing::TestApplication>();
+    window_ = application_->controller.newDocument();
   }
 
   void cleanup() {
-    controller_.reset();
-    services_.reset();
+    application_.reset();
   }
 
   void droppedFolderBecomesThePathAndStarts() {
@@ -139,7 +132,7 @@ class DropBoxViewTest : public QObject {
   }
 
   void boxesSharingANotificationNameShowTheSamePath() {
-    DocumentWindow *other = controller_->newDocument();
+    DocumentWindow *other = application_->controller.newDocument();
     // The user's own preferences file, whose other lines a drop must keep.
     const QString preferences = vigil::qt::FromUtf8(vigil::desktop::Preferences::DefaultPath());
     QVERIFY(QDir().mkpath(QFileInfo(preferences).path()));
@@ -157,7 +150,7 @@ class DropBoxViewTest : public QObject {
     QCOMPARE(window_->form().folderPath->text(), folder_);
     QCOMPARE(other->form().folderPath->text(), folder_);
     // The preferences file holds the path for the next run.
-    QCOMPARE(services_->userDefaults().stringForKey(prefKey), std::optional(vigil::qt::ToUtf8(folder_)));
+    QCOMPARE(application_->services.userDefaults().stringForKey(prefKey), std::optional(vigil::qt::ToUtf8(folder_)));
     const vigil::desktop::Preferences file(vigil::desktop::Preferences::DefaultPath());
     QCOMPARE(file.get("defaults", prefKey), std::optional(vigil::qt::ToUtf8(folder_)));
     QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll().startsWith("# my mail server\n"));

@@ -3,6 +3,9 @@
 // answer is given from a timer while they are up).
 #pragma once
 
+#include "app/qt/document_controller.hpp"
+#include "app/qt/qt_desktop_services.hpp"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTemporaryDir>
@@ -21,6 +24,12 @@ inline QTemporaryDir &PrivateHome() {
   qputenv("XDG_STATE_HOME", (home.path() + QStringLiteral("/state")).toUtf8());
   return home;
 }
+
+// The application's services and its documents, made anew for each test.
+struct TestApplication {
+  QtDesktopServices services;
+  DocumentController controller{services};
+};
 
 // The visible dialog of the given kind, if one is up.
 template <typename Dialog>

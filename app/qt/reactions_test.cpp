@@ -2,10 +2,8 @@
 // cannot be sent holds the watch until it is closed, and the bell is the sound
 // theme's, played by canberra-gtk-play where both are installed.
 #include "app/qt/bell_sound.hpp"
-#include "app/qt/document_controller.hpp"
 #include "app/qt/document_form.hpp"
 #include "app/qt/document_window.hpp"
-#include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 
 #include <QCheckBox>
@@ -17,9 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-using vigil::qt::DocumentController;
 using vigil::qt::DocumentWindow;
-using vigil::qt::QtDesktopServices;
 namespace testing = vigil::qt::testing;
 
 class ReactionsTest : public QObject {
@@ -30,9 +26,8 @@ class ReactionsTest : public QObject {
 
  private slots:
   void failedMailAlertHoldsTheWatchUntilClosed() {
-    QtDesktopServices services;
-    DocumentController controller(services);
-    DocumentWindow *window = controller.newDocument();
+    testing::TestApplication application;
+    DocumentWindow *window = application.controller.newDocument();
     vigil::qt::DocumentForm &form = window->form();
     const QString folder = home_.path() + QStringLiteral("/mailbox");
     QVERIFY(QDir().mkpath(folder));

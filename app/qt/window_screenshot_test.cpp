@@ -1,11 +1,9 @@
 // A document window on a real X server (a private Xvfb): a screenshot of the
 // screen shows every control drawn where the layout put it, at full size, at
 // the scale the test runs with (QT_SCALE_FACTOR 1 and 2 in CTest).
-#include "app/qt/document_controller.hpp"
 #include "app/qt/document_form.hpp"
 #include "app/qt/document_window.hpp"
 #include "app/qt/drop_box_view.hpp"
-#include "app/qt/qt_desktop_services.hpp"
 #include "app/qt/qt_test_support.hpp"
 #include "app/qt/xvfb_server.hpp"
 
@@ -17,9 +15,7 @@
 
 #include <cstdio>
 
-using vigil::qt::DocumentController;
 using vigil::qt::DocumentWindow;
-using vigil::qt::QtDesktopServices;
 
 namespace {
 
@@ -49,9 +45,8 @@ class WindowScreenshotTest : public QObject {
  private slots:
   void controlsAreDrawnOnTheScreen() {
     vigil::qt::testing::PrivateHome();
-    QtDesktopServices services;
-    DocumentController controller(services);
-    DocumentWindow *window = controller.newDocument();
+    vigil::qt::testing::TestApplication application;
+    DocumentWindow *window = application.controller.newDocument();
     vigil::qt::DocumentForm &form = window->form();
     form.folderPath->setText(QStringLiteral("/no/such/folder"));
     form.eMailAddress->setText(QStringLiteral("someone@example.org"));
