@@ -51,8 +51,8 @@ class QtRunLoopTest : public QObject {
     int fired = 0;
     auto timer = loop.scheduledTimer(0.05, [&](vigil::desktop::Timer &) { ++fired; });
     QThread::msleep(230);  // the loop is held up past four firings
-    QTest::qWait(20);
-    QCOMPARE(fired, 1);
+    QTRY_VERIFY(fired >= 1);
+    QCOMPARE(fired, 1);  // one firing, not a burst of the four it missed
     timer->invalidate();
   }
 
