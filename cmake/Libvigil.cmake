@@ -36,3 +36,14 @@ file(CONFIGURE OUTPUT ${header_check} CONTENT "${lines}")
 add_library(vigil_public_headers_check OBJECT ${header_check})
 target_include_directories(vigil_public_headers_check PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_options(vigil_public_headers_check PRIVATE -std=c11 -pedantic -Werror)
+
+# pkg-config description, so C programs find the headers and both libraries.
+# The prefix is found from the file's own place: one ".." per folder of libdir,
+# one for pkgconfig.
+string(REPLACE "/" ";" libdir_folders ${CMAKE_INSTALL_LIBDIR})
+set(VIGIL_PC_PREFIX "\${pcfiledir}/..")
+foreach(folder IN LISTS libdir_folders)
+  string(APPEND VIGIL_PC_PREFIX "/..")
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/cmake/vigil.pc.in ${PROJECT_BINARY_DIR}/vigil.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/vigil.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

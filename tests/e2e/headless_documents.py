@@ -7,27 +7,14 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
+
+from e2e_support import read_until
 
 vigil = sys.argv[1]
 
 
 def run(*arguments):
     return subprocess.run([vigil, *arguments], capture_output=True, text=True, timeout=20)
-
-
-def read_until(process, needles, seconds=20):
-    deadline = time.monotonic() + seconds
-    seen = []
-    pending = set(needles)
-    while pending and time.monotonic() < deadline:
-        line = process.stdout.readline()
-        if not line:
-            break
-        seen.append(line)
-        pending = {needle for needle in pending if needle not in "".join(seen)}
-    assert not pending, f"missing {pending!r} in {seen!r}"
-    return seen
 
 
 with tempfile.TemporaryDirectory() as top:

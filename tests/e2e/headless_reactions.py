@@ -9,33 +9,12 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
+
+from e2e_support import read_until, wait_for
 
 vigil = sys.argv[1]
 here = os.path.dirname(os.path.abspath(__file__))
 python = "/usr/bin/python3"
-
-
-def wait_for(path, seconds=20):
-    deadline = time.monotonic() + seconds
-    while not os.path.exists(path):
-        assert time.monotonic() < deadline, f"{path} never appeared"
-        time.sleep(0.05)
-    with open(path, encoding="utf-8") as contents:
-        return contents.read()
-
-
-def read_line_with(process, needle, seconds=20):
-    deadline = time.monotonic() + seconds
-    seen = []
-    while time.monotonic() < deadline:
-        line = process.stdout.readline()
-        if not line:
-            break
-        seen.append(line)
-        if needle in line:
-            return seen
-    raise AssertionError(f"no line with {needle!r}: {seen!r}")
 
 
 with tempfile.TemporaryDirectory() as top:
@@ -97,7 +76,7 @@ with tempfile.TemporaryDirectory() as top:
              "--reveal", "--stop", "--open", report],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=environment)
         processes.append(watch)
-        read_line_with(watch, "Next check in 1 seconds.")
+        read_until(watch, "Next check in 1 seconds.")
         open(os.path.join(watched, "new.txt"), "w").close()
         output, errors = watch.communicate(timeout=30)  # the stop reaction ends it
         assert watch.returncode == 0, (watch.returncode, errors)
@@ -127,10 +106,10 @@ with tempfile.TemporaryDirectory() as top:
              "--email", "ops@example.org"],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, env=environment)
         processes.append(watch)
-        read_line_with(watch, "Next check in 1 seconds.")
+        read_until(watch, "Next check in 1 seconds.")
         open(os.path.join(watched, "another.txt"), "w").close()
-        read_line_with(watch, "Change in")
-        read_line_with(watch, "Next check in 1 seconds.")
+        read_until(watch, "Change in")
+        read_until(watch, "Next check in 1 seconds.")
         watch.send_signal(signal.SIGINT)
         output, errors = watch.communicate(timeout=10)
         assert watch.returncode == 0

@@ -5,22 +5,10 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
+
+from e2e_support import read_until
 
 vigil = sys.argv[1]
-
-
-def read_until(process, needle, seconds=20):
-    deadline = time.monotonic() + seconds
-    seen = []
-    while time.monotonic() < deadline:
-        line = process.stdout.readline()
-        if not line:
-            break
-        seen.append(line)
-        if needle in line:
-            return seen
-    raise AssertionError(f"no line with {needle!r}; got {seen!r}")
 
 
 with tempfile.TemporaryDirectory() as folder:
