@@ -17,7 +17,21 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <functional>
+
 namespace vigil::qt {
+namespace {
+
+// A menu command with the desktop's keys for it; where the desktop binds none
+// (Save As in some), the usual key.
+void AddCommand(QMenu *menu, const char *text, QKeySequence::StandardKey keys, const char *usualKey,
+                std::function<void()> command) {
+  QAction *action = menu->addAction(LocalizedText(text), std::move(command));
+  action->setShortcuts(keys);
+  if (action->shortcuts().isEmpty()) action->setShortcut(QKeySequence(QString::fromLatin1(usualKey)));
+}
+
+}  // namespace
 DocumentWindow::DocumentWindow(QtDesktopServices &services, DocumentController &controller)
     : services_(services),
       controller_(controller),
@@ -120,16 +134,16 @@ void DocumentWindow::refreshTitle() {
 
 void DocumentWindow::buildMenus() {
   QMenu *file = menuBar()->addMenu(LocalizedText("&File"));
-  file->addAction(LocalizedText("&New"), QKeySequence::New, [this] { controller_.newDocument(); });
-  file->addAction(LocalizedText("&Open\u2026"), QKeySequence::Open, [this] { controller_.runOpenDialog(this); });
+  AddCommand(file, "&New", QKeySequence::New, "Ctrl+N", [this] { controller_.newDocument(); });
+  AddCommand(file, "&Open\u2026", QKeySequence::Open, "Ctrl+O", [this] { controller_.runOpenDialog(this); });
   QMenu *recent = file->addMenu(LocalizedText("Open &Recent"));
   connect(recent, &QMenu::aboutToShow, this, [this, recent] { controller_.fillRecentMenu(recent); });
   file->addSeparator();
-  file->addAction(LocalizedText("&Save"), QKeySequence::Save, [this] { save(); });
-  file->addAction(LocalizedText("Save &As\u2026"), QKeySequence::SaveAs, [this] { saveAs(); });
+  AddCommand(file, "&Save", QKeySequence::Save, "Ctrl+S", [this] { save(); });
+  AddCommand(file, "Save &As\u2026", QKeySequence::SaveAs, "Ctrl+Shift+S", [this] { saveAs(); });
   file->addSeparator();
-  file->addAction(LocalizedText("&Close"), QKeySequence::Close, [this] { close(); });
-  file->addAction(LocalizedText("&Quit"), QKeySequence::Quit, [this] { controller_.quit(); });
+  AddCommand(file, "&Close", QKeySequence::Close, "Ctrl+W", [this] { close(); });
+  AddCommand(file, "&Quit", QKeySequence::Quit, "Ctrl+Q", [this] { controller_.quit(); });
 }
 
 bool DocumentWindow::save() {

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -134,6 +135,46 @@ class DocumentsTest : public QObject {
     first->trigger();
     QCOMPARE(application_->controller.windows().size(), size_t{1});
     QCOMPARE(application_->controller.windows().front()->document().fileName(), vigil::qt::ToUtf8(path));
+  }
+
+  void fileMenuNewAndOpen() {
+    const auto commandsOf = [](DocumentWindow *window) {
+      std::vector<QAction *> commands;
+      for (QAction *action : window->menuBar()->actions().value(0)->menu()->actions()) {
+        if (!action->isSeparator()) commands.push_back(action);
+      }
+      return commands;
+    };
+    DocumentWindow *first = application_->controller.newDocument();
+    // Each command in order, with its usual key among those the desktop binds to it.
+    const std::vector<std::pair<QString, QString>> expected = {
+        {QStringLiteral("New"), QStringLiteral("Ctrl+N")},          {QStringLiteral("Open\u2026"), QStringLiteral("Ctrl+O")},
+        {QStringLiteral("Open Recent"), QString()},                 {QStringLiteral("Save"), QStringLiteral("Ctrl+S")},
+        {QStringLiteral("Save As\u2026"), QStringLiteral("Ctrl+Shift+S")}, {QStringLiteral("Close"), QStringLiteral("Ctrl+W")},
+        {QStringLiteral("Quit"), QStringLiteral("Ctrl+Q")}};
+    const std::vector<QAction *> commands = commandsOf(first);
+    QCOMPARE(commands.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      const auto &[text, key] = expected[i];
+      QCOMPARE(commands[i]->text().remove(QLatin1Char('&')), text);
+      if (!key.isEmpty()) QVERIFY2(commands[i]->shortcuts().contains(QKeySequence(key)), qPrintable(text));
+    }
+
+    commands[0]->trigger();  // New
+    QCOMPARE(application_->controller.windows().size(), size_t{2});
+    DocumentWindow *second = application_->controller.windows().back();
+
+    const QString path = pathIn(QStringLiteral("Opened.vigil"));
+    QVERIFY(!first->document().saveDocumentAs(vigil::qt::ToUtf8(path)));
+    QVERIFY(first->close());
+    testing::AnswerWhenShown<QFileDialog>([path](QFileDialog *dialog) {
+      QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
+      dialog->selectFile(path);
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    commandsOf(second)[1]->trigger();  // Open…
+    QCOMPARE(application_->controller.windows().size(), size_t{2});
+    QCOMPARE(application_->controller.windows().back()->document().fileName(), vigil::qt::ToUtf8(path));
   }
 
   void fileThatIsNotASettingsDocumentOpensWithTheLayoutsValues() {
