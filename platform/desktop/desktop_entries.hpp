@@ -32,7 +32,7 @@ std::optional<DesktopEntry> ReadDesktopEntry(const std::string &path);
 bool IsLaunchable(const DesktopEntry &entry);
 
 // The command line of the entry's Exec key for one file: arguments split as the
-// specification quotes them, field codes replaced (%f %F by the path, %u %U by
+// entry format quotes them, field codes replaced (%f %F by the path, %u %U by
 // its file URI, %i by --icon and the icon, %c by the name, %k by the entry's
 // file, %% by %; the deprecated ones dropped), and the path added at the end
 // when the key names no file. Nothing when the key is malformed or empty.

@@ -66,14 +66,14 @@ void StoreName(const std::string &name, StringPtr out) {
   std::memcpy(out + 1, roman.data(), length);
 }
 
-void StoreApplicationSpec(pid_t pid, FSSpec *spec) {
-  std::memset(spec, 0, sizeof *spec);
+void StoreApplicationSpec(pid_t pid, FSSpec *fileSpec) {
+  std::memset(fileSpec, 0, sizeof *fileSpec);
   std::string executable;
   if (vigil::files::ResolvedPath("/proc/" + std::to_string(pid) + "/exe", &executable) != noErr) {
     return;
   }
-  if (vigil::files::SpecFromCanonicalPath(executable, spec) != noErr) {
-    std::memset(spec, 0, sizeof *spec);
+  if (vigil::files::SpecFromCanonicalPath(executable, fileSpec) != noErr) {
+    std::memset(fileSpec, 0, sizeof *fileSpec);
   }
 }
 

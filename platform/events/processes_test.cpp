@@ -13,11 +13,11 @@
 
 namespace {
 
-ProcessInfoRec InfoRecord(StringPtr name = nullptr, FSSpec *spec = nullptr) {
+ProcessInfoRec InfoRecord(StringPtr name = nullptr, FSSpec *fileSpec = nullptr) {
   ProcessInfoRec info{};
   info.processInfoLength = 60;
   info.processName = name;
-  info.processAppSpec = spec;
+  info.processAppSpec = fileSpec;
   return info;
 }
 
@@ -45,8 +45,8 @@ TEST(Processes, InformationOfTheCurrentProcess) {
   vigil::testing::ScopedEnvironment environment;
   environment.withoutSessionBus();
   Str31 name{};
-  FSSpec spec{};
-  ProcessInfoRec info = InfoRecord(name, &spec);
+  FSSpec fileSpec{};
+  ProcessInfoRec info = InfoRecord(name, &fileSpec);
   const ProcessSerialNumber current{0, kCurrentProcess};
   ASSERT_EQ(GetProcessInformation(&current, &info), noErr);
   EXPECT_EQ(info.processNumber.lowLongOfPSN, static_cast<UInt32>(getpid()));
@@ -56,7 +56,7 @@ TEST(Processes, InformationOfTheCurrentProcess) {
   // The kernel keeps 15 bytes of the command's name.
   const std::string expected = std::string("platform_events_test").substr(0, 15);
   EXPECT_EQ(std::string(reinterpret_cast<char *>(name + 1), name[0]), expected);
-  EXPECT_EQ(std::string(reinterpret_cast<char *>(spec.name + 1), spec.name[0]),
+  EXPECT_EQ(std::string(reinterpret_cast<char *>(fileSpec.name + 1), fileSpec.name[0]),
             "platform_events_test");
 
   // The serial number from the enumeration names the same process.
