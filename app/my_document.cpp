@@ -381,7 +381,12 @@ bool MyDocument::loadDataRepresentation(const std::vector<std::uint8_t> &data, c
 
 void MyDocument::restoreUIStateForDocument(const std::vector<std::uint8_t> &data) {
   const std::optional<ArchivedDictionary> settings = Unarchive(data);
-  if (!settings) return;  // contents that do not decode change nothing
+  if (!settings) {
+    // Contents that do not decode change nothing and show nothing; the file
+    // they came from is not overwritten by a later Save.
+    forgetFile();
+    return;
+  }
   const auto restoreBox = [&](const char *key, desktop::CheckBox *box) {
     if (const ArchivedValue *value = settings->Find(key); value != nullptr && box != nullptr) {
       box->setState(IntegerOf(*value));

@@ -126,6 +126,8 @@ TEST_F(SettingsDocumentTest, ContentsThatDoNotDecodeChangeNothingAndShowNothing)
   ASSERT_FALSE(opened.open(path)) << "opening holds the contents and answers success";
   EXPECT_EQ(opened.window.folderPath.stringValue(), temp.path());
   EXPECT_TRUE(opened.document.isRunning()) << "the layout's start-when-opened applies";
+  EXPECT_TRUE(opened.document.saveDocument()) << "Save must ask for a new file";
+  EXPECT_EQ(Contents(path), "definitely not an archive");
 }
 
 TEST_F(SettingsDocumentTest, StartWhenOpenedStartsOrShowsThatTheFolderIsGone) {

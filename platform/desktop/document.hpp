@@ -37,6 +37,10 @@ class Document {
   // number for the second and later untitled documents).
   std::string displayName() const;
   bool isDocumentEdited() const { return edited_; }
+  // The document no longer stands for its file (its contents were not taken):
+  // saving then asks for a new file instead of writing over one that is not a
+  // document.
+  void forgetFile() { fileName_.clear(); }
   void updateChangeCount(bool changed) { edited_ = changed; }
 
  protected:
